@@ -1,0 +1,358 @@
+#include "app/NetHome.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/NetStart.h"
+#include "app/PaintBox.h"
+#include "app/Settings.h"
+#include "model/NetDef.h"
+#include "platform/QtPrompts.h"
+#include "platform/RadioGroup.h"
+#include "platform/UpDown.h"
+
+namespace {
+
+constexpr int IconPanelHeight = 29;
+
+void SetBackground(QWidget* widget, const QColor& color) {
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, color);
+  widget->setPalette(palette);
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::ButtonText, color);
+  palette.setColor(QPalette::WindowText, color);
+  widget->setPalette(palette);
+}
+
+QFont BoldFontOf(const QWidget* widget) {
+  QFont font = widget->font();
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+TNetForm::TNetForm(const QString& appDir)
+    : ownPrompts_(std::make_unique<QtPrompts>(this)), prompts_(ownPrompts_.get()) {
+  setWindowTitle(QStringLiteral("Plexor - no File is Loaded"));
+  setFont(QFont(QStringLiteral("Small Fonts"), 8));
+  AppDir = appDir.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : appDir;
+  BuildMenus();
+  BuildIconPanel();
+  BuildCanvas();
+  setGeometry(346, 250, 800, 600);
+  setEnabled(false);
+  qApp->installEventFilter(this);
+  Guard([this] { FormCreate(); });
+}
+
+TNetForm::~TNetForm() { qApp->removeEventFilter(this); }
+
+QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::*handler)(),
+                           const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(caption);
+  if (!shortcut.isEmpty()) {
+    // Shown in the menu; the key itself is dispatched by TakeMenuShortcut.
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    MenuItems.append(action);
+  }
+  if (handler) connect(action, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
+  return action;
+}
+
+void TNetForm::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  NetFile = bar->addMenu(QStringLiteral("File"));
+  New = AddItem(NetFile, QStringLiteral("New"), &TNetForm::NewClick, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+  Load = AddItem(NetFile, QStringLiteral("Load"), &TNetForm::LoadClick, QKeySequence(Qt::Key_F1));
+  Save = AddItem(NetFile, QStringLiteral("Save"), &TNetForm::SaveClick, QKeySequence(Qt::Key_F2));
+  DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
+  FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
+  Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
+  Save->setEnabled(false);
+  DrawOnPaper->setEnabled(false);
+
+  CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
+  CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
+  AdjustSize = AddItem(CanvasSize, QStringLiteral("Adjust size to data"), &TNetForm::AdjustSizeClick);
+  DefaultSize = AddItem(CanvasSize, QStringLiteral("Default (200*200)"), &TNetForm::DefaultSizeClick);
+  HIncrease = AddItem(CanvasSize, QStringLiteral("Increase width by 50"), &TNetForm::HIncreaseClick);
+  VIncrease = AddItem(CanvasSize, QStringLiteral("Increase height by 50"), &TNetForm::VIncreaseClick);
+  HDecrease = AddItem(CanvasSize, QStringLiteral("Decrease width by 50"), &TNetForm::HDecreaseClick);
+  VDecrease = AddItem(CanvasSize, QStringLiteral("Decrease height by 50"), &TNetForm::VDecreaseClick);
+
+  Element = bar->addMenu(QStringLiteral("Append Element"));
+  AddZEP = AddItem(Element, QStringLiteral("Append ZEP"), &TNetForm::AddZEPClick);
+  AddInput = AddItem(Element, QStringLiteral("Append Input"), &TNetForm::AddInputClick);
+  AddOutput = AddItem(Element, QStringLiteral("Append Output"), &TNetForm::AddOutputClick);
+  AddCom = AddItem(Element, QStringLiteral("Append Comment"), &TNetForm::AddComClick);
+  AddDot = AddItem(Element, QStringLiteral("Append Dot"), &TNetForm::AddDotClick);
+  DeleteElement = AddItem(Element, QStringLiteral("Delete Element"), &TNetForm::DeleteElementClick, QKeySequence(Qt::Key_Delete));
+  AddLib = AddItem(Element, QStringLiteral("Set Library Name"), &TNetForm::AddLibClick);
+  AddUser = AddItem(Element, QStringLiteral("Set User Function Name"), &TNetForm::AddUserClick);
+  AddBuiltin = AddItem(Element, QStringLiteral("Set Built in Library Name"), &TNetForm::AddBuiltinClick);
+  DeleteName = AddItem(Element, QStringLiteral("Delete Func/Lib Name"), &TNetForm::DeleteNameClick, QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+
+  View = bar->addMenu(QStringLiteral("View"));
+  View->setToolTipsVisible(true);
+  Mult = AddItem(View, QStringLiteral("Magnify (Page Up)"), &TNetForm::MultClick);
+  Mult->setToolTip(QStringLiteral("Page Up"));
+  Original = AddItem(View, QStringLiteral("100%"), &TNetForm::OriginalClick);
+  Divide = AddItem(View, QStringLiteral("Reduce (Page Down)"), &TNetForm::DivideClick);
+  Divide->setToolTip(QStringLiteral("Page Down"));
+  BWModeItem = AddItem(View, QStringLiteral("Monochrome"), &TNetForm::BWModeClick);
+  BWModeItem->setCheckable(true);
+  DragSelect = AddItem(View, QStringLiteral("Dragging Mode"), &TNetForm::DragSelectClick, QKeySequence(Qt::Key_F8));
+  DragSelect->setCheckable(true);
+  SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
+
+  Information = bar->addMenu(QStringLiteral("Information"));
+  Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
+  Information->addAction(QStringLiteral("Net editor for the Korvane processing system"));
+}
+
+void TNetForm::BuildIconPanel() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  IconPnl = new QWidget(central);
+  SetBackground(IconPnl, QColor(0, 128, 128));
+  auto* row = new QHBoxLayout(IconPnl);
+  row->setContentsMargins(2, 1, 2, 1);
+  row->setSpacing(3);
+
+  LoadBtn = new QToolButton(IconPnl);
+  LoadBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  LoadBtn->setToolTip(QStringLiteral("Load Net"));
+  connect(LoadBtn, &QToolButton::clicked, this, [this] { Guard([this] { LoadBtnClick(); }); });
+  SaveBtn = new QToolButton(IconPnl);
+  SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  SaveBtn->setToolTip(QStringLiteral("Save Net"));
+  connect(SaveBtn, &QToolButton::clicked, this, [this] { Guard([this] { SaveBtnClick(); }); });
+  PrintBtn = new QPushButton(IconPnl);
+  PrintBtn->setToolTip(QStringLiteral("Print Net"));
+  PrintBtn->setVisible(false);
+
+  DeleteBtn = new QPushButton(QStringLiteral("Delete(Del)"), IconPnl);
+  DeleteBtn->setToolTip(QStringLiteral("Delete Element"));
+  DeleteBtn->setFont(BoldFontOf(DeleteBtn));
+  SetTextColor(DeleteBtn, QColor(255, 0, 0));
+  DeleteBtn->setEnabled(false);
+  connect(DeleteBtn, &QPushButton::clicked, this, [this] { Guard([this] { DeleteBtnClick(); }); });
+  DragBtn = new QPushButton(QStringLiteral("Select(F8)"), IconPnl);
+  DragBtn->setToolTip(QStringLiteral("to Drag Mode"));
+  DragBtn->setFont(BoldFontOf(DragBtn));
+  SetTextColor(DragBtn, QColor(128, 0, 0));
+  connect(DragBtn, &QPushButton::clicked, this, [this] { Guard([this] { DragBtnClick(); }); });
+  for (QWidget* w : {static_cast<QWidget*>(LoadBtn), static_cast<QWidget*>(SaveBtn),
+                     static_cast<QWidget*>(DeleteBtn), static_cast<QWidget*>(DragBtn)}) {
+    w->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(w);
+  }
+
+  Panel3 = new QWidget(IconPnl);
+  auto* offsets = new QHBoxLayout(Panel3);
+  offsets->setContentsMargins(4, 0, 4, 0);
+  offsets->setSpacing(3);
+  offsets->addWidget(new QLabel(QStringLiteral(" Printer offset(mm)"), Panel3));
+  offsets->addWidget(new QLabel(QStringLiteral("H"), Panel3));
+  HEdit = new QLineEdit(QStringLiteral("10"), Panel3);
+  HEdit->setFixedWidth(36);
+  HUD = new UpDown(HEdit, -100, 200, 10, Panel3);
+  offsets->addWidget(HEdit);
+  offsets->addWidget(HUD);
+  offsets->addWidget(new QLabel(QStringLiteral("V"), Panel3));
+  VEdit = new QLineEdit(QStringLiteral("20"), Panel3);
+  VEdit->setFixedWidth(36);
+  VUD = new UpDown(VEdit, -100, 200, 20, Panel3);
+  offsets->addWidget(VEdit);
+  offsets->addWidget(VUD);
+  HVRadio = new RadioGroup(QString(), {QStringLiteral("Landscape"), QStringLiteral("Portrait")}, 2, Panel3);
+  HVRadio->setFlat(true);
+  HVRadio->SetItemIndex(0);
+  for (int i = 0; i < 2; ++i) HVRadio->Item(i)->setFocusPolicy(Qt::NoFocus);
+  offsets->addWidget(HVRadio);
+  row->addWidget(Panel3);
+  row->addStretch(1);
+}
+
+void TNetForm::BuildCanvas() {
+  ScrollBox = new QScrollArea(centralWidget());
+  ScrollBox->setBackgroundRole(QPalette::Base);
+  SetBackground(ScrollBox->viewport(), Qt::white);
+  ScrollBox->setWidgetResizable(false);
+  PaintBox = new PaintBoxWidget(this, ScrollBox);
+  PaintBox->resize(4000, 4000);
+  ScrollBox->setWidget(PaintBox);
+
+  DelPnl = new QWidget(ScrollBox->viewport());
+  SetBackground(DelPnl, QColor(0, 128, 0));
+  DelPnl->setGeometry(8, 8, 116, 141);
+  NameDel = new QPushButton(QStringLiteral("Delete"), DelPnl);
+  NameDel->setFont(BoldFontOf(NameDel));
+  SetTextColor(NameDel, QColor(255, 0, 0));
+  NameDel->setGeometry(4, 4, 52, 22);
+  CancelDel = new QPushButton(QStringLiteral("Close"), DelPnl);
+  CancelDel->setFont(BoldFontOf(CancelDel));
+  SetTextColor(CancelDel, QColor(0, 0, 255));
+  CancelDel->setGeometry(60, 4, 52, 22);
+  DelList = new QListWidget(DelPnl);
+  DelList->setGeometry(4, 30, 108, 107);
+  QPalette palette = DelList->palette();
+  palette.setColor(QPalette::Base, QColor(0, 128, 128));
+  palette.setColor(QPalette::Text, QColor(0, 255, 0));
+  DelList->setPalette(palette);
+  DelList->setFont(BoldFontOf(DelList));
+  DelPnl->hide();
+  connect(NameDel, &QPushButton::clicked, this, [this] { Guard([this] { NameDelClick(); }); });
+  connect(CancelDel, &QPushButton::clicked, this, [this] { Guard([this] { CancelDelClick(); }); });
+}
+
+void TNetForm::FormCreate() {
+  // A settings file that cannot be made is reported; the built-in values carry the run.
+  try {
+    ReadSettingsAtCreation();
+  } catch (const RuntimeError& error) {
+    Ask().ShowError(error.Message());
+  }
+  ApplyScale();
+}
+
+void TNetForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  Guard([this] { FormShow(); });
+}
+
+void TNetForm::FormShow() {
+  const WindowGeometry g = ReadWindowPosition({WindowLeft(), WindowTop(), width(), height()});
+  SetWindowGeometry(g.Left, g.Top, g.Width, g.Height);
+  CanvasWidth = 200;
+  CanvasHeight = 200;
+  if (width() < 200) SetWindowGeometry(WindowLeft(), WindowTop(), 960, height());
+  if (height() < 150) SetWindowGeometry(WindowLeft(), WindowTop(), width(), 720);
+  if (!FontName.isEmpty()) {
+    QFont f = font();
+    f.setFamily(FontName);
+    setFont(f);
+  }
+  ApplyScale();
+  DragMode = false;
+  Picked = false;
+  ShowStartUp();
+}
+
+void TNetForm::ShowStartUp() {
+  if (!startUp_) return;
+  startUp_->show();
+  startUp_->raise();
+  startUp_->activateWindow();
+  startUp_->FormShow();
+}
+
+void TNetForm::closeEvent(QCloseEvent* event) {
+  bool allowed = false;
+  Guard([&] { allowed = FormCloseQuery(); });
+  if (allowed) {
+    event->accept();
+    QCoreApplication::quit();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TNetForm::FormCloseQuery() {
+  if (ExitChosen) {
+    // A failed write is reported, and the program still ends.
+    try {
+      WriteSettingsAtEnd({WindowLeft(), WindowTop(), width(), height()});
+    } catch (const RuntimeError& error) {
+      Ask().ShowError(error.Message());
+    }
+    return true;
+  }
+  if (Edited) {
+    switch (Ask().AskYesNoCancel(QStringLiteral("Do you save the edited Network ?"))) {
+      case Answer::Cancel: return false;
+      case Answer::Yes: SaveClick(); break;
+      default: break;
+    }
+  }
+  ShowStartUp();
+  return false;
+}
+
+void TNetForm::ExitClick() { close(); }
+
+void TNetForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+void TNetForm::FormResize() {
+  QWidget* client = centralWidget();
+  if (!client) return;
+  IconPnl->setGeometry(0, 0, client->width(), IconPanelHeight);
+  ScrollBox->setGeometry(0, IconPanelHeight, client->width(), client->height() - IconPanelHeight);
+}
+
+void TNetForm::SizeSetClick() {
+  SetWindowGeometry(WindowLeft(), WindowTop(), 1024, 768);
+  FormResize();
+}
+
+void TNetForm::SetWindowGeometry(int left, int top, int width, int height) {
+  move(left, top);
+  resize(width, height);
+}
+
+int TNetForm::WindowLeft() const { return pos().x(); }
+int TNetForm::WindowTop() const { return pos().y(); }
+
+bool TNetForm::TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers) {
+  const QKeySequence pressed(QKeyCombination(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
+                                             static_cast<Qt::Key>(key)));
+  for (QAction* item : MenuItems) {
+    if (item->shortcut() != pressed) continue;
+    if (item->isEnabled()) item->trigger();
+    return true;
+  }
+  return false;
+}
+
+bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
+  // Key preview: the window sees every key of its controls first; menu shortcuts belong to
+  // the menu and never reach FormKeyDown.
+  // A key travels up the parents when unused; only its first receiver is looked at.
+  const bool firstReceiver =
+      watched == QApplication::focusWidget() || (!QApplication::focusWidget() && watched == this);
+  if (event->type() == QEvent::KeyPress && firstReceiver && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool taken = false;
+    Guard([&] {
+      taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
+              FormKeyDown(key->key(), key->modifiers());
+    });
+    if (taken) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

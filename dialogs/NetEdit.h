@@ -1,0 +1,16 @@
+#pragma once
+// The element properties dialog: edits the picked ZEP, Input, Output or Comment.
+#include <QDialog>
+
+class TNetForm;
+
+class TNetEditForm : public QDialog {
+  Q_OBJECT
+public:
+  explicit TNetEditForm(TNetForm* mainForm);
+
+  void FormShow();
+
+private:
+  TNetForm* mainForm_;
+};

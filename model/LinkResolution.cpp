@@ -1,0 +1,5 @@
+#include "model/LinkResolution.h"
+
+#include "model/NetDef.h"
+
+void ResolveLinks() {}

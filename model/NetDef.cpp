@@ -1,0 +1,139 @@
+#include "model/NetDef.h"
+
+#include <QtGlobal>
+
+Table<TZEPText, MaxZEP> ZEPText;
+Table<TZEPLink, MaxZEP> ZEPLink;
+Table<TZEPPos, MaxZEP> ZEPPos;
+int ZEPCount = 0;
+
+Table<TName, MaxInput> InputName;
+Table<TLabelBox, MaxInput> InputBox;
+Table<TTermPos, MaxInput> InputPos;
+int InputCount = 0;
+
+Table<TName, MaxOutput> OutputName;
+Table<TLabelBox, MaxOutput> OutputBox;
+Table<TTermPos, MaxOutput> OutputPos;
+int OutputCount = 0;
+
+Table<TCommentText, MaxComment> CommentText;
+Table<TLabelBox, MaxComment> CommentBox;
+Table<TGridPoint, MaxComment> CommentPos;
+int CommentCount = 0;
+
+Table<TLabelBox, MaxDot> DotBox;
+Table<TGridPoint, MaxDot> DotPos;
+int DotCount = 0;
+
+Table<TConnPoints, MaxConn> ConnPoint;
+Table<int, MaxConn> ConnPointCount;
+int ConnCount = 0;
+Table<TRouteRequest, MaxConn> RouteRequest;
+
+Table<TName, MaxLibFunc> LibFuncName;
+int LibFuncCount = 0;
+Table<TName, MaxUserFunc> UserFuncName;
+int UserFuncCount = 0;
+
+TPath AppDir;
+TPath NetworkDataPath;
+TPath UserDataPath;
+TPath LibDataPath;
+TPath BuiltDataPath;
+ShortString<63> NetFileName;
+int NetFileType = 0;
+
+int Scale = 2;
+int Pitch = 0;
+int ZEPRadius = 0;
+int ArrowReach = 0;
+int ArrowInset = 0;
+int BarbSize = 0;
+int GridStep = 0;
+int CanvasWidth = 0;
+int CanvasHeight = 0;
+QString FontName;
+ShortString<19> DrawFontName;
+int FontSize = 0;
+bool NumberView = false;
+bool BoldFont = false;
+bool BWMode = false;
+
+bool Edited = false;
+bool EditDialogOpen = false;
+bool Picked = false;
+bool DragMode = false;
+bool Dragging = false;
+int DragX = 0;
+int DragY = 0;
+bool DragFresh = false;
+int CurZEP = 0;
+int CurInput = 0;
+int CurOutput = 0;
+int CurComment = 0;
+int CurDot = 0;
+bool FirstShow = false;
+bool ExitChosen = false;
+
+void TableIndexFault(int index, int capacity) {
+  qFatal("table index %d outside 1..%d", index, capacity);
+}
+
+int ScaleSize(int scale) {
+  static constexpr int Sizes[6] = {40, 32, 24, 18, 14, 10};
+  if (scale < 1 || scale > 6) TableIndexFault(scale, 6);
+  return Sizes[scale - 1];
+}
+
+void ResetCounts() {
+  LibFuncCount = 0;
+  ZEPCount = 0;
+  UserFuncCount = 0;
+  InputCount = 0;
+  OutputCount = 0;
+  CommentCount = 0;
+  DotCount = 0;
+  ConnCount = 0;
+}
+
+void ResetNetDef() {
+  ZEPText.Fill({});
+  ZEPLink.Fill({});
+  ZEPPos.Fill({});
+  InputName.Fill({});
+  InputBox.Fill({});
+  InputPos.Fill({});
+  OutputName.Fill({});
+  OutputBox.Fill({});
+  OutputPos.Fill({});
+  CommentText.Fill({});
+  CommentBox.Fill({});
+  CommentPos.Fill({});
+  DotBox.Fill({});
+  DotPos.Fill({});
+  ConnPoint.Fill({});
+  ConnPointCount.Fill(0);
+  RouteRequest.Fill({});
+  LibFuncName.Fill({});
+  UserFuncName.Fill({});
+  ResetCounts();
+  AppDir = "";
+  NetworkDataPath = "";
+  UserDataPath = "";
+  LibDataPath = "";
+  BuiltDataPath = "";
+  NetFileName = "";
+  NetFileType = 0;
+  Scale = 2;
+  Pitch = ZEPRadius = ArrowReach = ArrowInset = BarbSize = GridStep = 0;
+  CanvasWidth = CanvasHeight = 0;
+  FontName.clear();
+  DrawFontName = "";
+  FontSize = 0;
+  NumberView = BoldFont = BWMode = false;
+  Edited = EditDialogOpen = Picked = DragMode = Dragging = DragFresh = false;
+  DragX = DragY = 0;
+  CurZEP = CurInput = CurOutput = CurComment = CurDot = 0;
+  FirstShow = ExitChosen = false;
+}

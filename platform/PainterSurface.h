@@ -1,0 +1,38 @@
+#pragma once
+// The drawing surface over a QPainter: the screen, images, SVG, PDF and the printer.
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+
+#include "platform/DrawSurface.h"
+
+class PainterSurface : public DrawSurface {
+public:
+  // pixelsPerInch: the resolution that turns font points into pixels on this device.
+  PainterSurface(QPainter& painter, int pixelsPerInch);
+
+  void SetPen(Rgb color, int width, PenStyle style) override;
+  void SetBrush(Rgb color, BrushStyle style) override;
+  void SetFont(const QString& face, int points, bool bold, Rgb color) override;
+  void SetFontColor(Rgb color) override;
+  void FillRect(int left, int top, int right, int bottom) override;
+  void Ellipse(int left, int top, int right, int bottom) override;
+  void Rectangle(int left, int top, int right, int bottom) override;
+  void MoveTo(int x, int y) override;
+  void LineTo(int x, int y) override;
+  void TextOut(int x, int y, const QString& text) override;
+  int TextWidth(const QString& text) override;
+  int TextHeight() override;
+  int PixelsPerInch() const override { return ppi_; }
+
+private:
+  QPainter& painter_;
+  int ppi_;
+  QPen pen_;
+  QBrush brush_;
+  QFont font_;
+  QColor fontColor_;
+  int fontPoints_ = 8;
+  QPoint penPos_;
+};

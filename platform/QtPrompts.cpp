@@ -1,0 +1,75 @@
+#include "platform/QtPrompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString Title() { return QApplication::applicationName(); }
+
+Answer Ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+           QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(QMessageBox::Warning, Title(), text, buttons, parent);
+  box.setDefaultButton(defaultButton);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return Answer::Cancel;
+  }
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
+                                     const QString& fileName, const QString& folder) {
+  QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(mode);
+  dialog.setDirectory(folder);
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // A pattern such as "*.net" lists only those files; a plain name is proposed.
+    if (fileName.contains(QLatin1Char('*'))) dialog.setNameFilter(fileName);
+    else dialog.selectFile(fileName);
+  } else {
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(fileName);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QDir::cleanPath(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
+}
+
+}  // namespace
+
+void QtPrompts::Warning(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, Title(), text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+Answer QtPrompts::AskYesNoCancel(const QString& text) {
+  return Ask(parent_, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+             QMessageBox::Yes);
+}
+
+Answer QtPrompts::AskOkCancel(const QString& text) {
+  return Ask(parent_, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+}
+
+Answer QtPrompts::AskYesNo(const QString& text) {
+  return Ask(parent_, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+}
+
+void QtPrompts::ShowError(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+std::optional<QString> QtPrompts::OpenFile(const QString& fileName, const QString& folder) {
+  return RunFileDialog(parent_, QFileDialog::AcceptOpen, fileName, folder);
+}
+
+std::optional<QString> QtPrompts::SaveFile(const QString& fileName, const QString& folder) {
+  return RunFileDialog(parent_, QFileDialog::AcceptSave, fileName, folder);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Prompts shown with Qt's own message boxes and file dialogs (not the native ones, so
+// that tests and remote sessions behave the same).
+#include "platform/Prompts.h"
+
+class QWidget;
+
+class QtPrompts : public Prompts {
+public:
+  explicit QtPrompts(QWidget* parent) : parent_(parent) {}
+
+  void Warning(const QString& text) override;
+  Answer AskYesNoCancel(const QString& text) override;
+  Answer AskOkCancel(const QString& text) override;
+  Answer AskYesNo(const QString& text) override;
+  void ShowError(const QString& text) override;
+  std::optional<QString> OpenFile(const QString& fileName, const QString& folder) override;
+  std::optional<QString> SaveFile(const QString& fileName, const QString& folder) override;
+
+private:
+  QWidget* parent_;
+};

@@ -1,0 +1,51 @@
+#include "platform/UpDown.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/StrToInt.h"
+
+UpDown::UpDown(QLineEdit* buddy, int min, int max, int position, QWidget* parent)
+    : QWidget(parent), buddy_(buddy), min_(min), max_(max), position_(position) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  up_ = new QToolButton(this);
+  up_->setArrowType(Qt::UpArrow);
+  down_ = new QToolButton(this);
+  down_->setArrowType(Qt::DownArrow);
+  for (QToolButton* b : {up_, down_}) {
+    b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    layout->addWidget(b);
+  }
+  connect(up_, &QToolButton::clicked, this, [this] { StepUp(); });
+  connect(down_, &QToolButton::clicked, this, [this] { StepDown(); });
+  SetPosition(position);
+}
+
+void UpDown::SetRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+}
+
+int UpDown::Position() const {
+  int value = 0;
+  if (buddy_ && TryStrToInt(buddy_->text(), value) && value >= min_ && value <= max_)
+    position_ = value;
+  return position_;
+}
+
+void UpDown::SetPosition(int position) {
+  position_ = std::clamp(position, min_, std::max(min_, max_));
+  if (buddy_) buddy_->setText(QString::number(position_));
+}
+
+void UpDown::Step(int delta) {
+  const int before = Position();
+  SetPosition(before + delta);
+  if (position_ != before) emit Changed(position_);
+}
