@@ -6,4 +6,9 @@ TNetEditForm::TNetEditForm(TNetForm* mainForm) : QDialog(mainForm), mainForm_(ma
   setWindowTitle(QStringLiteral("Editting "));
 }
 
+void TNetEditForm::Open() {
+  show();
+  FormShow();
+}
+
 void TNetEditForm::FormShow() {}

@@ -9,6 +9,8 @@ class TNetEditForm : public QDialog {
 public:
   explicit TNetEditForm(TNetForm* mainForm);
 
+  // Shows the dialog, modeless, for the current elements (Enter on a picked element).
+  void Open();
   void FormShow();
 
 private:

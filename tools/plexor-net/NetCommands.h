@@ -1,0 +1,12 @@
+#pragma once
+// The subcommands of plexor-net. Each takes the arguments after its name and returns the
+// exit code: 0 done, 1 the file could not be loaded or written, 2 findings (check),
+// 64 wrong usage.
+#include <QStringList>
+
+inline constexpr int ExitUsage = 64;
+
+int RunDump(const QStringList& args);
+int RunSave(const QStringList& args);
+int RunCheck(const QStringList& args);
+int RunRender(const QStringList& args);

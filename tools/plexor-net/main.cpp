@@ -1,0 +1,39 @@
+// plexor-net: loads, checks, converts and renders ".net" files without a display.
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "tools/plexor-net/NetCommands.h"
+
+namespace {
+
+const char* const Usage =
+    "usage: plexor-net COMMAND [ARGS]\n"
+    "  dump FILE.net [--rebuild]                     print the tables as JSON\n"
+    "  save IN.net OUT.net [--rebuild] [--date D]    load and write again\n"
+    "  check FILE.net                                report doubtful references\n"
+    "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "Each command takes --help.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Fonts need a GUI application; the offscreen platform needs no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QStringList args = QGuiApplication::arguments().mid(1);
+  if (args.isEmpty()) {
+    std::fputs(Usage, stderr);
+    return ExitUsage;
+  }
+  const QString command = args.takeFirst();
+  if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+    std::fputs(Usage, stdout);
+    return 0;
+  }
+  if (command == QLatin1String("dump")) return RunDump(args);
+  if (command == QLatin1String("save")) return RunSave(args);
+  if (command == QLatin1String("check")) return RunCheck(args);
+  if (command == QLatin1String("render")) return RunRender(args);
+  std::fprintf(stderr, "plexor-net: unknown command '%s'\n%s", qPrintable(command), Usage);
+  return ExitUsage;
+}
