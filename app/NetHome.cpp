@@ -341,10 +341,9 @@ bool TNetForm::TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers) {
 bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
   // Key preview: the window sees every key of its controls first; menu shortcuts belong to
   // the menu and never reach FormKeyDown.
-  // A key travels up the parents when unused; only its first receiver is looked at.
-  const bool firstReceiver =
-      watched == QApplication::focusWidget() || (!QApplication::focusWidget() && watched == this);
-  if (event->type() == QEvent::KeyPress && firstReceiver && watched->isWidgetType() &&
+  // A key that no one takes travels up the parents and is looked at again on the way,
+  // which is harmless: what was not taken at the first receiver is not taken later.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool taken = false;

@@ -128,8 +128,8 @@ bool TNetStartUp::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
     return true;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    if (ExitBtn->hasFocus()) ExitBtnClick();
-    else if (StartBtn->hasFocus()) StartBtnClick();
+    if (focusWidget() == ExitBtn) ExitBtnClick();
+    else if (focusWidget() == StartBtn) StartBtnClick();
     return true;
   }
   return false;

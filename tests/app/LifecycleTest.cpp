@@ -1,0 +1,244 @@
+// The program's way in and out: Net.ini at the first and later starts, the start-up
+// screen, the close protocol and the menu's hold on its shortcut keys.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/NetHome.h"
+#include "app/NetStart.h"
+#include "model/NetDef.h"
+#include "platform/ProfileFile.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+
+QByteArray Read(const QString& path) {
+  QFile f(path);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// Counts the key presses that reach a widget.
+class KeyProbe : public QObject {
+public:
+  int Presses = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) ++Presses;
+    return false;
+  }
+};
+
+class Lifecycle : public ::testing::Test {
+protected:
+  void SetUp() override { ResetNetDef(); }
+
+  // The windows as the program makes them, with scripted prompts; shown when asked.
+  void Make(bool show = true) {
+    form = std::make_unique<TNetForm>(tmp.Path());
+    form->SetPrompts(&prompts);
+    startUp = std::make_unique<TNetStartUp>(form.get());
+    form->SetStartUp(startUp.get());
+    if (show) form->show();
+  }
+
+  QString Ini() const { return tmp.File("Net.ini"); }
+
+  TempDir tmp;
+  ScriptedPrompts prompts;
+  std::unique_ptr<TNetForm> form;
+  std::unique_ptr<TNetStartUp> startUp;
+};
+
+}  // namespace
+
+TEST_F(Lifecycle, FirstStartWritesTheSixLinesAndKeepsBuiltInValues) {
+  Make(false);
+  const QByteArray a = tmp.Path().toLatin1();
+  EXPECT_EQ(Read(Ini()), "[NetWork]\r\nNetworkDataPath = " + a + "\r\n[ZEP]\r\nUserDataPath = " + a +
+                             "\r\nLibDataPath = " + a + "\r\nBuiltDataPath = " + a + "\r\n");
+  EXPECT_EQ(Scale, 2);
+  EXPECT_EQ(NetworkDataPath.Str(), QString());  // read only at the next start
+  EXPECT_EQ(AppDir.Str(), tmp.Path());
+  EXPECT_EQ(form->windowTitle(), "Plexor - no File is Loaded");
+  EXPECT_FALSE(form->isEnabled());
+}
+
+TEST_F(Lifecycle, LaterStartsReadFoldersAndScaleWithFallbacks) {
+  const struct {
+    QByteArray scale;
+    int expected;
+  } cases[] = {{"4", 4}, {"1", 1}, {"6", 6}, {"7", 2}, {"0", 2}, {"abc", 2}, {"", 2}};
+  for (const auto& c : cases) {
+    ResetNetDef();
+    Write(Ini(), "[canvas]\r\nscale = " + c.scale + "\r\n");
+    Make(false);
+    EXPECT_EQ(Scale, c.expected) << c.scale.constData();
+    EXPECT_EQ(Pitch, ScaleSize(Scale) / 2);
+    for (const TPath* folder : {&NetworkDataPath, &UserDataPath, &LibDataPath, &BuiltDataPath})
+      EXPECT_EQ(folder->Str(), tmp.Path());
+  }
+  Write(Ini(), "[NETWORK]\r\nNetworkDataPath = /nets\r\n[zep]\r\nBuiltDataPath=/lists/\r\n");
+  ResetNetDef();
+  Make(false);
+  EXPECT_EQ(NetworkDataPath.Str(), "/nets");
+  EXPECT_EQ(BuiltDataPath.Str(), "/lists/");
+  EXPECT_EQ(UserDataPath.Str(), tmp.Path());
+}
+
+TEST_F(Lifecycle, FirstShowRestoresAndCorrectsTheWindowSize) {
+  const struct {
+    QByteArray position;
+    int width, height;
+  } cases[] = {
+      {"", 960, 720},
+      {"[Position]\r\nLeft=10\r\nTop=20\r\nWidth=150\r\nHeight=100\r\n", 960, 720},
+      {"[Position]\r\nWidth=200\r\nHeight=150\r\n", 200, 150},
+      {"[Position]\r\nWidth=700\r\nHeight=500\r\n", 700, 500},
+  };
+  for (const auto& c : cases) {
+    ResetNetDef();
+    Write(Ini(), "[Canvas]\r\nScale=2\r\n" + c.position);
+    Make();
+    EXPECT_EQ(form->width(), c.width);
+    EXPECT_EQ(form->height(), c.height);
+    EXPECT_EQ(CanvasWidth, 200);
+    EXPECT_EQ(CanvasHeight, 200);
+    EXPECT_TRUE(startUp->isVisible());
+    EXPECT_FALSE(form->isEnabled());
+  }
+}
+
+TEST_F(Lifecycle, StartUpScreenTextsAndFocusAcrossStartCloseAndRestart) {
+  Make();
+  EXPECT_EQ(startUp->windowTitle(), "Starting the Plexor");
+  EXPECT_EQ(startUp->WelcomeLabel->text(), "Welcome to");
+  EXPECT_EQ(startUp->StartBtn->text(), "Start");
+  EXPECT_EQ(startUp->focusWidget(), startUp->StartBtn);
+  EXPECT_EQ(startUp->size(), QSize(427, 268));
+  const QRect main = form->geometry();
+  EXPECT_EQ(startUp->x(), main.left() + (main.width() - 427) / 2);
+  EXPECT_EQ(startUp->y(), main.top() + (main.height() - 268) / 2);
+  EXPECT_TRUE(FontName.isEmpty());
+
+  QTest::keyClick(startUp->StartBtn, Qt::Key_Return);  // Enter runs the focused Start
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_FALSE(startUp->isVisible());
+  EXPECT_EQ(FontName, "Times New Roman");
+
+  form->ExitClick();  // nothing edited: straight back to the screen
+  EXPECT_TRUE(startUp->isVisible());
+  EXPECT_FALSE(form->isEnabled());
+  EXPECT_EQ(startUp->WelcomeLabel->text(), "Thank you for your using");
+  EXPECT_EQ(startUp->WelcomeLabel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(startUp->StartBtn->text(), "Restart");
+  EXPECT_EQ(startUp->focusWidget(), startUp->ExitBtn);
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+
+  startUp->StartBtn->click();
+  EXPECT_TRUE(form->isEnabled());
+  form->close();
+  EXPECT_TRUE(startUp->isVisible());
+  EXPECT_EQ(startUp->StartBtn->text(), "Restart");
+  EXPECT_FALSE(ExitChosen);
+  EXPECT_TRUE(form->isVisible());  // only End ends the program
+}
+
+TEST_F(Lifecycle, CloseWithUnsavedChangesAsksAndHonoursEachAnswer) {
+  Make();
+  startUp->StartBtnClick();
+  Edited = true;
+  const QString question = "YesNoCancel: Do you save the edited Network ?";
+
+  prompts.Answers = {Answer::Cancel};
+  form->ExitClick();
+  EXPECT_EQ(prompts.Shown, QStringList{question});
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_FALSE(startUp->isVisible());
+
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::No};
+  form->ExitClick();
+  EXPECT_EQ(prompts.Shown, QStringList{question});
+  EXPECT_TRUE(startUp->isVisible());
+  EXPECT_TRUE(Edited);  // the unsaved net stays for Restart
+
+  startUp->StartBtnClick();
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::Yes};
+  prompts.Files = {std::nullopt};  // the save dialog is cancelled
+  form->ExitClick();
+  ASSERT_EQ(prompts.Shown.size(), 2);
+  EXPECT_EQ(prompts.Shown[0], question);
+  EXPECT_TRUE(prompts.Shown[1].startsWith("Save: "));
+  EXPECT_TRUE(startUp->isVisible());
+  EXPECT_TRUE(Edited);
+}
+
+TEST_F(Lifecycle, MenuTakesItsShortcutsEvenWhenDisabled) {
+  Make();
+  startUp->StartBtnClick();
+  KeyProbe probe;
+  form->HEdit->installEventFilter(&probe);
+  form->HEdit->setFocus();
+  QSignalSpy saves(form->Save, &QAction::triggered);
+  ASSERT_FALSE(form->Save->isEnabled());
+
+  QTest::keyClick(form->HEdit, Qt::Key_F2);
+  EXPECT_EQ(saves.count(), 0);
+  EXPECT_EQ(probe.Presses, 0);  // taken by the menu, never seen by the window's controls
+
+  QTest::keyClick(form->HEdit, Qt::Key_5);
+  EXPECT_EQ(probe.Presses, 1);  // an ordinary key passes on
+
+  const int scale = Scale;
+  QTest::keyClick(form->HEdit, Qt::Key_PageDown);  // no menu shortcut: the window's key map
+  EXPECT_EQ(Scale, scale + 1);
+
+  // The captions and shortcuts of the items that carry one.
+  const QStringList expected = {"New|Shift+F1", "Load|F1", "Save|F2", "Print Net|F3",
+                                "Print Form|F4", "Delete Element|Del",
+                                "Delete Func/Lib Name|Shift+Del", "Dragging Mode|F8"};
+  QStringList actual;
+  for (QAction* item : form->MenuItems)
+    actual << item->text() + "|" + item->shortcut().toString();
+  EXPECT_EQ(actual, expected);
+}
+
+TEST_F(Lifecycle, EndBeforeStartWritesPositionAndCanvas) {
+  Make();
+  form->SetWindowGeometry(100, 120, 640, 480);
+  startUp->ExitBtnClick();
+  EXPECT_TRUE(ExitChosen);
+  EXPECT_FALSE(form->isVisible());
+  const ProfileFile ini(Ini());
+  EXPECT_EQ(ini.ReadString("Position", "Left", ""), "100");
+  EXPECT_EQ(ini.ReadString("Position", "Top", ""), "120");
+  EXPECT_EQ(ini.ReadString("Position", "Width", ""), "640");
+  EXPECT_EQ(ini.ReadString("Position", "Height", ""), "480");
+  EXPECT_EQ(ini.ReadString("Canvas", "Scale", ""), "2");
+  // The folder keys stay as the first start wrote them.
+  EXPECT_EQ(ini.ReadString("Network", "NetworkDataPath", ""), tmp.Path());
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+}
+
+TEST_F(Lifecycle, DefaultFormSizeFillsTheClientAreaBelowTheToolPanel) {
+  Make();
+  form->SizeSetClick();
+  EXPECT_EQ(form->size(), QSize(1024, 768));
+  QWidget* client = form->centralWidget();
+  EXPECT_EQ(form->IconPnl->geometry(), QRect(0, 0, client->width(), 29));
+  EXPECT_EQ(form->ScrollBox->geometry(), QRect(0, 29, client->width(), client->height() - 29));
+}
