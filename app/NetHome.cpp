@@ -34,10 +34,14 @@ void SetBackground(QWidget* widget, const QColor& color) {
   widget->setPalette(palette);
 }
 
+// Coloured text for the active and inactive looks; a disabled control keeps the grey of
+// the style, so "Delete(Del)" shows when it cannot be used.
 void SetTextColor(QWidget* widget, const QColor& color) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::ButtonText, color);
-  palette.setColor(QPalette::WindowText, color);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::ButtonText, color);
+    palette.setColor(group, QPalette::WindowText, color);
+  }
   widget->setPalette(palette);
 }
 
