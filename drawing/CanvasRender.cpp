@@ -1,0 +1,55 @@
+#include "drawing/CanvasRender.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include "drawing/NetPainter.h"
+#include "drawing/ViewScale.h"
+#include "platform/PainterSurface.h"
+
+namespace {
+
+constexpr double MetresPerInch = 0.0254;
+
+}  // namespace
+
+void PaintWholeCanvas(QPainter& painter, int pixelsPerInch) {
+  PainterSurface surface(painter, pixelsPerInch);
+  const int width = PaintAreaWidth();
+  const int height = PaintAreaHeight();
+  PaintNet(surface, width, height, QRect(0, 0, width, height));
+}
+
+QImage RenderCanvasImage() {
+  const qint64 width = PaintAreaWidth();
+  const qint64 height = PaintAreaHeight();
+  if (width <= 0 || height <= 0 || width * height > MaxRenderImagePixels) return {};
+  QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  if (image.isNull()) return {};
+  const int dotsPerMetre = static_cast<int>(RenderPixelsPerInch / MetresPerInch + 0.5);
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  QPainter painter(&image);
+  PaintWholeCanvas(painter);
+  return image;
+}
+
+bool WriteCanvasPdf(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const int width = std::max(1, PaintAreaWidth());
+  const int height = std::max(1, PaintAreaHeight());
+  QPdfWriter writer(&file);
+  writer.setResolution(RenderPixelsPerInch);
+  const QSizeF points(width * 72.0 / RenderPixelsPerInch, height * 72.0 / RenderPixelsPerInch);
+  writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                   QPageLayout::Portrait, QMarginsF()));
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  PaintWholeCanvas(painter);
+  painter.end();
+  file.close();
+  return file.error() == QFileDevice::NoError;
+}
