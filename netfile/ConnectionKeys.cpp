@@ -1,0 +1,4 @@
+#include "netfile/ConnectionKeys.h"
+
+Table<TConnKey, MaxConn> ConnKeyRead;
+bool ConnKeysFromFile = false;

@@ -1,0 +1,40 @@
+#pragma once
+// Reads a ".net" file into the network tables, line by line and section by section.
+#include <QString>
+#include <memory>
+
+class QFile;
+class QIODevice;
+class Prompts;
+
+// What a file held beyond the capacity of a table; that much was not read.
+struct TCapacityCuts {
+  bool ZEP = false;
+  bool Input = false;
+  bool Output = false;
+  bool Comment = false;
+  bool Dot = false;
+  bool Connection = false;
+  bool ConnPoint = false;
+  bool LibFunc = false;
+  bool UserFunc = false;
+  bool Any() const;
+};
+
+// The lines of the warning about a cut, one per kind, such as "256 ZEPs".
+QStringList CapacityCutLines(const TCapacityCuts& cuts);
+// The warning box text naming every kind that was cut.
+QString CapacityWarning(const TCapacityCuts& cuts);
+
+// Resets the counts and reads the net from `in` until its end or a line that ends the
+// reading. Nothing is stored beyond a table's capacity; `cuts` tells what was left out.
+// Raises EConvertError on an item that is no integer (the tables keep what was read) and
+// EInOutError when the device fails.
+void ReadNet(QIODevice& in, TCapacityCuts& cuts);
+
+// Opens a net file for reading; raises EInOutError naming the file.
+std::unique_ptr<QFile> OpenNetFile(const QString& path);
+
+// The editor's load after the file is open: reads it, closes it, warns about a capacity
+// cut, then resolves the links. Raises EConvertError as ReadNet and ResolveLinks do.
+void LoadNet(QIODevice& in, Prompts& prompts);

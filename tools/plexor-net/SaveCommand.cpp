@@ -1,0 +1,50 @@
+// plexor-net save: loads a net and writes it again with the editor's writer.
+#include <QDate>
+
+#include "drawing/Routing.h"
+#include "netfile/NetWriter.h"
+#include "platform/Errors.h"
+#include "tools/plexor-net/NetCommands.h"
+#include "tools/plexor-net/ToolSupport.h"
+
+namespace {
+
+const char* const SaveUsage = "usage: plexor-net save IN.net OUT.net [--rebuild] [--date yyyy/m/d]\n";
+const char* const SaveHelp =
+    "usage: plexor-net save IN.net OUT.net [--rebuild] [--date yyyy/m/d]\n"
+    "Loads IN.net as the editor does and writes it to OUT.net as the editor's Save does.\n"
+    "OUT.net is replaced only when every byte was written.\n"
+    "  --rebuild          lay the connections again from the ZEP links first\n"
+    "  --date yyyy/m/d    the date of the first line (default: today)\n"
+    "Exit status: 0 done, 1 IN.net could not be loaded or OUT.net not written, 64 wrong usage.\n";
+
+}  // namespace
+
+int RunSave(const QStringList& args) {
+  ToolArgs parsed;
+  if (!ParseToolArgs(args, {QStringLiteral("--rebuild")}, {QStringLiteral("--date")}, 2, SaveUsage, parsed))
+    return ExitUsage;
+  if (parsed.Help) {
+    PrintHelp(SaveHelp);
+    return 0;
+  }
+  QDate date = QDate::currentDate();
+  if (parsed.Values.contains(QStringLiteral("--date"))) {
+    const QString text = parsed.Values.value(QStringLiteral("--date"));
+    date = QDate::fromString(text, QStringLiteral("yyyy/M/d"));
+    if (!date.isValid()) {
+      PrintErrorLine(QStringLiteral("plexor-net: '%1' is no date of the form yyyy/m/d").arg(text));
+      return ExitUsage;
+    }
+  }
+  ConsolePrompts prompts;
+  if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
+  if (parsed.Flags.contains(QStringLiteral("--rebuild"))) RebuildRoutes();
+  try {
+    WriteNetFile(parsed.Positional[1], date);
+  } catch (const RuntimeError& error) {
+    PrintErrorLine(error.Message());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,75 @@
+#include "tools/plexor-net/ToolSupport.h"
+
+#include <QFile>
+#include <cstdio>
+
+#include "netfile/NetReader.h"
+#include "platform/Errors.h"
+
+void ConsolePrompts::Warning(const QString& text) { PrintErrorLine(text); }
+Answer ConsolePrompts::AskYesNoCancel(const QString&) { return Answer::Cancel; }
+Answer ConsolePrompts::AskOkCancel(const QString&) { return Answer::Cancel; }
+Answer ConsolePrompts::AskYesNo(const QString&) { return Answer::No; }
+void ConsolePrompts::ShowError(const QString& text) { PrintErrorLine(text); }
+std::optional<QString> ConsolePrompts::OpenFile(const QString&, const QString&) { return std::nullopt; }
+std::optional<QString> ConsolePrompts::SaveFile(const QString&, const QString&) { return std::nullopt; }
+
+namespace {
+
+bool UsageError(const QString& message, const char* usage) {
+  PrintErrorLine(QStringLiteral("plexor-net: ") + message);
+  std::fputs(usage, stderr);
+  return false;
+}
+
+}  // namespace
+
+bool ParseToolArgs(const QStringList& args, const QStringList& flags, const QStringList& valued,
+                   int positionalCount, const char* usage, ToolArgs& parsed) {
+  for (int i = 0; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+      parsed.Help = true;
+      return true;
+    }
+    if (flags.contains(arg)) {
+      parsed.Flags.append(arg);
+    } else if (valued.contains(arg)) {
+      if (i + 1 >= args.size()) return UsageError(QStringLiteral("%1 needs a value").arg(arg), usage);
+      parsed.Values.insert(arg, args[++i]);
+    } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+      return UsageError(QStringLiteral("unknown option '%1'").arg(arg), usage);
+    } else {
+      parsed.Positional.append(arg);
+    }
+  }
+  if (parsed.Positional.size() != positionalCount)
+    return UsageError(QStringLiteral("expected %1 file argument(s), got %2")
+                          .arg(positionalCount)
+                          .arg(parsed.Positional.size()),
+                      usage);
+  return true;
+}
+
+void PrintHelp(const char* help) { std::fputs(help, stdout); }
+
+void PrintOut(const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+  std::fflush(stdout);
+}
+
+void PrintErrorLine(const QString& text) {
+  const QByteArray bytes = text.toLocal8Bit() + '\n';
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+bool LoadNetFile(const QString& path, Prompts& prompts) {
+  try {
+    const std::unique_ptr<QFile> file = OpenNetFile(path);
+    LoadNet(*file, prompts);
+    return true;
+  } catch (const RuntimeError& error) {
+    PrintErrorLine(error.Message());
+    return false;
+  }
+}

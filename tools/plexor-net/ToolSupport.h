@@ -1,0 +1,43 @@
+#pragma once
+// What the plexor-net commands share: prompts for a program without windows, the argument
+// reading, and loading a net as the editor does.
+#include <QMap>
+#include <QStringList>
+
+#include "platform/Prompts.h"
+
+// Warnings and errors go to stderr; no question or file dialog is ever answered.
+class ConsolePrompts : public Prompts {
+public:
+  void Warning(const QString& text) override;
+  Answer AskYesNoCancel(const QString& text) override;
+  Answer AskOkCancel(const QString& text) override;
+  Answer AskYesNo(const QString& text) override;
+  void ShowError(const QString& text) override;
+  std::optional<QString> OpenFile(const QString& fileName, const QString& folder) override;
+  std::optional<QString> SaveFile(const QString& fileName, const QString& folder) override;
+};
+
+// A command line taken apart: positional arguments, flags given, and option values.
+struct ToolArgs {
+  QStringList Positional;
+  QStringList Flags;
+  QMap<QString, QString> Values;
+  bool Help = false;
+};
+
+// Reads `args` knowing the command's flags and options that take a value. On wrong usage
+// prints `message`-style text with the command's usage on stderr and returns false.
+bool ParseToolArgs(const QStringList& args, const QStringList& flags, const QStringList& valued,
+                   int positionalCount, const char* usage, ToolArgs& parsed);
+
+// Prints the command's help on stdout.
+void PrintHelp(const char* help);
+
+// Prints bytes on stdout or a line on stderr.
+void PrintOut(const QByteArray& bytes);
+void PrintErrorLine(const QString& text);
+
+// Loads a net file as the editor's Load does (read, capacity warning, ResolveLinks). A
+// load error is printed on stderr and gives false.
+bool LoadNetFile(const QString& path, Prompts& prompts);
