@@ -53,8 +53,9 @@ QFont BoldFontOf(const QWidget* widget) {
 
 }  // namespace
 
-TNetForm::TNetForm(const QString& appDir)
-    : ownPrompts_(std::make_unique<QtPrompts>(this)), prompts_(ownPrompts_.get()) {
+TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
+    : ownPrompts_(std::make_unique<QtPrompts>(this)),
+      prompts_(prompts ? prompts : ownPrompts_.get()) {
   setWindowTitle(QStringLiteral("Plexor - no File is Loaded"));
   setFont(QFont(QStringLiteral("Small Fonts"), 8));
   AppDir = appDir.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : appDir;

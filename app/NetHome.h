@@ -16,6 +16,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class PaintBoxWidget;
+class PrinterService;
 class RadioGroup;
 class TNetEditForm;
 class TNetStartUp;
@@ -25,7 +26,8 @@ class TNetForm : public QMainWindow {
   Q_OBJECT
 public:
   // appDir: the program folder with its trailing "/"; empty takes the executable's folder.
-  explicit TNetForm(const QString& appDir = QString());
+  // prompts: who answers the message boxes and file dialogs; null shows Qt's own.
+  explicit TNetForm(const QString& appDir = QString(), Prompts* prompts = nullptr);
   ~TNetForm() override;
 
   void SetStartUp(TNetStartUp* startUp) { startUp_ = startUp; }
@@ -35,6 +37,9 @@ public:
   // Tests answer the message boxes and file dialogs through their own prompts.
   void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
   Prompts& Ask() const { return *prompts_; }
+  // Tests print on their own printer; by default the system's printers are used.
+  void SetPrinter(PrinterService* printer) { printer_ = printer; }
+  PrinterService& Printer();
 
   // Runs a handler as an event entry point: a runtime error ends it in the error box.
   template <typename F>
@@ -184,6 +189,7 @@ private:
   Prompts* prompts_;
   TNetStartUp* startUp_ = nullptr;
   TNetEditForm* editForm_ = nullptr;
+  PrinterService* printer_ = nullptr;
   bool shown_ = false;
 };
 
