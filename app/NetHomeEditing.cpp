@@ -1,23 +1,99 @@
 // The main window's element commands, pointer editing and key map.
+#include <QAction>
+#include <QPushButton>
+#include <QScrollArea>
+
 #include "app/NetHome.h"
+#include "app/PaintBox.h"
+#include "dialogs/NetEdit.h"
+#include "drawing/Routing.h"
+#include "editing/EditMode.h"
+#include "editing/PointerEditing.h"
+#include "model/ElementEdit.h"
 #include "model/NetDef.h"
 
-void TNetForm::AddZEPClick() {}
-void TNetForm::AddInputClick() {}
-void TNetForm::AddOutputClick() {}
-void TNetForm::AddComClick() {}
-void TNetForm::AddDotClick() {}
-void TNetForm::DeleteElementClick() { DeleteBtnClick(); }
-void TNetForm::DeleteBtnClick() {}
+namespace {
 
-void TNetForm::PaintBoxMouseDown(Qt::MouseButton, int, int) {}
-void TNetForm::PaintBoxMouseMove(int, int) {}
-void TNetForm::PaintBoxMouseUp(Qt::MouseButton, int, int) {}
-void TNetForm::DragSelectClick() {}
+// The window's side of the pointer editing: the canvas draws the feedback, the tool
+// panel follows the pick.
+class CanvasFeedback : public EditFeedback {
+public:
+  explicit CanvasFeedback(TNetForm& form) : form_(form) {}
+
+  void ShowMark(const TMark& mark) override { form_.PaintBox->ShowMark(mark); }
+  void ShowGhost(const TGhost& ghost) override { form_.PaintBox->ShowGhost(ghost); }
+  void HideGhost() override { form_.PaintBox->HideGhost(); }
+  void RepaintAll() override {
+    form_.PaintBox->ClearFeedback();
+    form_.PaintBoxPaint();
+  }
+  void ShowPickState(bool picked) override {
+    form_.DeleteBtn->setEnabled(picked);
+    form_.DragBtn->setEnabled(!picked);
+    if (picked) form_.ScrollBox->setFocus();
+  }
+
+private:
+  TNetForm& form_;
+};
+
+void Append(TNetForm& form, ElementKind kind) {
+  if (AppendElement(kind, form.Ask())) CanvasFeedback(form).RepaintAll();
+}
+
+}  // namespace
+
+void TNetForm::AddZEPClick() { Append(*this, ElementKind::ZEP); }
+void TNetForm::AddInputClick() { Append(*this, ElementKind::Input); }
+void TNetForm::AddOutputClick() { Append(*this, ElementKind::Output); }
+void TNetForm::AddComClick() { Append(*this, ElementKind::Comment); }
+void TNetForm::AddDotClick() { Append(*this, ElementKind::Dot); }
+void TNetForm::DeleteElementClick() { DeleteBtnClick(); }
+
+void TNetForm::DeleteBtnClick() {
+  CanvasFeedback feedback(*this);
+  DeleteCurrentElements(Ask(), [&](ElementKind) {
+    RebuildRoutes();
+    feedback.RepaintAll();
+    feedback.ShowPickState(false);
+  });
+}
+
+void TNetForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
+  CanvasFeedback feedback(*this);
+  PointerPressed(button, x, y, feedback);
+}
+
+void TNetForm::PaintBoxMouseMove(int x, int y) {
+  CanvasFeedback feedback(*this);
+  PointerMoved(x, y, feedback);
+}
+
+void TNetForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
+  CanvasFeedback feedback(*this);
+  PointerReleased(button, x, y, feedback);
+}
+
+void TNetForm::DragSelectClick() {
+  ToggleDragMode();
+  // The menu item toggles its own check mark; it shows the mode whether or not it changed.
+  const TModeLook look = ModeLook(DragMode);
+  DragBtn->setText(look.Caption);
+  DragBtn->setToolTip(look.Hint);
+  DragSelect->setChecked(look.Checked);
+  if (look.DragCursor) PaintBox->setCursor(Qt::DragMoveCursor);
+  else PaintBox->unsetCursor();
+}
+
 void TNetForm::DragBtnClick() { DragSelectClick(); }
 
 bool TNetForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
   switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!Picked) return false;
+      if (EditForm()) EditForm()->Open();
+      return true;
     case Qt::Key_PageUp: MultClick(); return true;
     case Qt::Key_PageDown: DivideClick(); return true;
     case Qt::Key_Pause:

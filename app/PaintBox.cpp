@@ -1,22 +1,79 @@
 #include "app/PaintBox.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include "app/NetHome.h"
 #include "drawing/NetPainter.h"
+#include "editing/FeedbackDrawing.h"
 #include "platform/PainterSurface.h"
+
+namespace {
+
+// Text metrics outside a paint event come from a scratch image at the canvas's resolution.
+template <typename Measure>
+QRect MeasureOffScreen(const QWidget* canvas, Measure measure) {
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  PainterSurface surface(painter, canvas->logicalDpiY());
+  return measure(surface);
+}
+
+}  // namespace
 
 PaintBoxWidget::PaintBoxWidget(TNetForm* form, QWidget* parent) : QWidget(parent), form_(form) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
 }
 
+void PaintBoxWidget::ShowMark(const TMark& mark) {
+  // One mark per element: a new look replaces the former one.
+  marks_.removeIf([&](const TMark& m) { return m.Kind == mark.Kind && m.Index == mark.Index; });
+  marks_.append(mark);
+  update(MeasureMark(mark));
+}
+
+void PaintBoxWidget::ShowGhost(const TGhost& ghost) {
+  const QRect area = MeasureGhost(ghost);
+  if (ghost_) update(ghostArea_);
+  ghost_ = ghost;
+  ghostArea_ = area;
+  update(area);
+}
+
+void PaintBoxWidget::HideGhost() {
+  if (!ghost_) return;
+  update(ghostArea_);
+  ghost_.reset();
+}
+
+void PaintBoxWidget::ClearFeedback() {
+  marks_.clear();
+  ghost_.reset();
+}
+
+QRect PaintBoxWidget::MeasureMark(const TMark& mark) const {
+  return MeasureOffScreen(this, [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
+}
+
+QRect PaintBoxWidget::MeasureGhost(const TGhost& ghost) const {
+  return MeasureOffScreen(this, [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
+}
+
 void PaintBoxWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   PainterSurface surface(painter, logicalDpiY());
   PaintNet(surface, width(), height(), event->rect());
+  DrawFeedback(surface);
+}
+
+void PaintBoxWidget::DrawFeedback(DrawSurface& surface) {
+  // A mark the net has outgrown (its element deleted, or picked again) is dropped.
+  marks_.removeIf([](const TMark& m) { return !MarkStillApplies(m); });
+  for (const TMark& mark : marks_) DrawMark(surface, mark);
+  if (ghost_ && GhostStillApplies(*ghost_)) DrawGhost(surface, *ghost_);
 }
 
 void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {

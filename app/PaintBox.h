@@ -1,15 +1,33 @@
 #pragma once
 // The canvas inside the scroll box: its paint and pointer events go to the main window's
 // handlers. The pointer stays captured while a button is held, so a release outside the
-// canvas still arrives, in canvas pixels.
+// canvas still arrives, in canvas pixels (negative left of and above it).
+//
+// Over the painted net it keeps the editing feedback: pick highlights, deselected looks
+// and the drag ghost. Showing or moving one repaints only the few pixels it touches, and
+// the net beneath comes back unmarked.
+#include <QList>
 #include <QWidget>
+#include <optional>
 
+#include "editing/EditFeedback.h"
+
+class DrawSurface;
 class TNetForm;
 
 class PaintBoxWidget : public QWidget {
   Q_OBJECT
 public:
   PaintBoxWidget(TNetForm* form, QWidget* parent);
+
+  void ShowMark(const TMark& mark);
+  void ShowGhost(const TGhost& ghost);
+  void HideGhost();
+  // Drops every mark and the ghost; the whole canvas is about to be repainted.
+  void ClearFeedback();
+
+  const QList<TMark>& Marks() const { return marks_; }
+  const std::optional<TGhost>& Ghost() const { return ghost_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -18,5 +36,12 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+  void DrawFeedback(DrawSurface& surface);
+  QRect MeasureMark(const TMark& mark) const;
+  QRect MeasureGhost(const TGhost& ghost) const;
+
   TNetForm* form_;
+  QList<TMark> marks_;
+  std::optional<TGhost> ghost_;
+  QRect ghostArea_;
 };
