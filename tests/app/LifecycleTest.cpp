@@ -47,8 +47,7 @@ protected:
 
   // The windows as the program makes them, with scripted prompts; shown when asked.
   void Make(bool show = true) {
-    form = std::make_unique<TNetForm>(tmp.Path());
-    form->SetPrompts(&prompts);
+    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
     startUp = std::make_unique<TNetStartUp>(form.get());
     form->SetStartUp(startUp.get());
     if (show) form->show();
@@ -241,4 +240,24 @@ TEST_F(Lifecycle, DefaultFormSizeFillsTheClientAreaBelowTheToolPanel) {
   QWidget* client = form->centralWidget();
   EXPECT_EQ(form->IconPnl->geometry(), QRect(0, 0, client->width(), 29));
   EXPECT_EQ(form->ScrollBox->geometry(), QRect(0, 29, client->width(), client->height() - 29));
+}
+
+TEST_F(Lifecycle, SettingsThatCannotBeWrittenAreReportedAndTheProgramGoesOn) {
+  // A program folder that does not exist stands for one where Net.ini cannot be made.
+  form = std::make_unique<TNetForm>(tmp.Path() + "missing/", &prompts);
+  ASSERT_EQ(prompts.Shown.size(), 1);
+  EXPECT_TRUE(prompts.Shown[0].startsWith("Error: Cannot create file")) << prompts.Shown[0].toStdString();
+  prompts.Shown.clear();
+  EXPECT_EQ(Scale, 2);
+  EXPECT_EQ(Pitch, 16);
+  EXPECT_TRUE(NetworkDataPath.IsEmpty());
+  startUp = std::make_unique<TNetStartUp>(form.get());
+  form->SetStartUp(startUp.get());
+  form->show();
+  EXPECT_TRUE(startUp->isVisible());
+
+  startUp->ExitBtnClick();  // the write at the end fails: reported, and the program ends
+  ASSERT_EQ(prompts.Shown.size(), 1);
+  EXPECT_TRUE(prompts.Shown[0].startsWith("Error: Cannot write")) << prompts.Shown[0].toStdString();
+  EXPECT_FALSE(form->isVisible());
 }
