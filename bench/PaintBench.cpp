@@ -1,0 +1,74 @@
+// Painting the fullest net the tables hold: a 1920 × 1080 window of the canvas at every
+// scale step (as a scrolled canvas repaints), and the whole canvas at the smallest step.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include "bench/FullNet.h"
+#include "drawing/NetPainter.h"
+#include "drawing/ViewScale.h"
+#include "platform/PainterSurface.h"
+
+namespace {
+
+// Fonts need a GUI application; the offscreen platform needs no display.
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "bench_PaintBench";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  new QGuiApplication(argc, argv);
+}
+
+void SetUpNet(int scale) {
+  EnsureApplication();
+  ResetNetDef();
+  FontName = QStringLiteral("Times New Roman");
+  FillFullNet();
+  CurZEP = 17;
+  CurInput = 3;
+  AdjustCanvasSizeToData();
+  Scale = scale;
+  ComputeViewMetrics();
+}
+
+// The window centred on the net's middle, kept within the canvas.
+QRect CentredWindow(int width, int height) {
+  const int left = std::clamp(PaintAreaWidth() / 2 - width / 2, 0, std::max(0, PaintAreaWidth() - width));
+  const int top = std::clamp(PaintAreaHeight() / 2 - height / 2, 0, std::max(0, PaintAreaHeight() - height));
+  return QRect(left, top, width, height);
+}
+
+void BM_PaintViewport(benchmark::State& state) {
+  SetUpNet(static_cast<int>(state.range(0)));
+  const QRect window = CentredWindow(1920, 1080);
+  QImage image(window.size(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter painter(&image);
+    painter.translate(-window.topLeft());
+    painter.setClipRect(window);
+    PainterSurface surface(painter, 96);
+    PaintNet(surface, PaintAreaWidth(), PaintAreaHeight(), window);
+  }
+  state.counters["canvas_px"] = static_cast<double>(PaintAreaWidth()) * PaintAreaHeight();
+}
+BENCHMARK(BM_PaintViewport)->DenseRange(1, 6)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// range(0): 0 for the net's own extent ("Adjust size to data"), 1 for a 1000 × 1000 canvas.
+void BM_PaintWholeCanvasScale6(benchmark::State& state) {
+  SetUpNet(6);
+  if (state.range(0) == 1) CanvasWidth = CanvasHeight = 1000;
+  QImage image(PaintAreaWidth(), PaintAreaHeight(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter painter(&image);
+    PainterSurface surface(painter, 96);
+    PaintNet(surface, PaintAreaWidth(), PaintAreaHeight(), image.rect());
+  }
+  state.counters["width"] = PaintAreaWidth();
+  state.counters["height"] = PaintAreaHeight();
+}
+BENCHMARK(BM_PaintWholeCanvasScale6)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace

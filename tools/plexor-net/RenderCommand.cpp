@@ -1,0 +1,151 @@
+// plexor-net render: the net drawn by the editor's painter onto a PNG image, an SVG file
+// or a PDF page, on the canvas that "Adjust size to data" gives it or one of a given size.
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "drawing/CanvasRender.h"
+#include "drawing/ViewScale.h"
+#include "model/NetDef.h"
+#include "tools/plexor-net/NetCommands.h"
+#include "tools/plexor-net/ToolSupport.h"
+
+namespace {
+
+const char* const RenderUsage =
+    "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n";
+const char* const RenderHelp =
+    "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "Loads the net as the editor does and draws it as the editor's canvas shows it, as a PNG\n"
+    "image, an SVG drawing or one PDF page, chosen by the output file's extension.\n"
+    "  --scale N    the scale step, 1 (largest) to 6 (smallest, numbers only); default 2\n"
+    "  --mono       monochrome drawing\n"
+    "  --size W,H   the canvas in grid units, each 1..1000; default: the net's extent as\n"
+    "               \"Adjust size to data\" computes it\n"
+    "Text is sized for 96 pixels per inch. Exit status: 0 done, 1 the file could not be\n"
+    "loaded or the output not written, 64 wrong usage.\n";
+
+enum class OutputKind { Png, Svg, Pdf };
+
+bool Refuse(const QString& message) {
+  PrintErrorLine(QStringLiteral("plexor-net render: ") + message);
+  std::fputs(RenderUsage, stderr);
+  return false;
+}
+
+// The whole of `text` as an integer within min..max.
+bool ReadBounded(const QString& text, int min, int max, int& value) {
+  bool ok = false;
+  value = text.trimmed().toInt(&ok);
+  return ok && value >= min && value <= max;
+}
+
+struct RenderOptions {
+  OutputKind Kind = OutputKind::Png;
+  int Scale = 2;
+  bool Mono = false;
+  bool SizeGiven = false;
+  int Width = 0;
+  int Height = 0;
+};
+
+bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
+  const QString suffix = QFileInfo(parsed.Positional[1]).suffix().toLower();
+  if (suffix == QLatin1String("png")) options.Kind = OutputKind::Png;
+  else if (suffix == QLatin1String("svg")) options.Kind = OutputKind::Svg;
+  else if (suffix == QLatin1String("pdf")) options.Kind = OutputKind::Pdf;
+  else return Refuse(QStringLiteral("the output must end in .png, .svg or .pdf"));
+  if (parsed.Values.contains(QStringLiteral("--scale")) &&
+      !ReadBounded(parsed.Values.value(QStringLiteral("--scale")), 1, 6, options.Scale))
+    return Refuse(QStringLiteral("--scale takes a step from 1 to 6"));
+  options.Mono = parsed.Flags.contains(QStringLiteral("--mono"));
+  if (parsed.Values.contains(QStringLiteral("--size"))) {
+    const QStringList sides = parsed.Values.value(QStringLiteral("--size")).split(QLatin1Char(','));
+    options.SizeGiven = true;
+    if (sides.size() != 2 || !ReadBounded(sides[0], 1, 1000, options.Width) ||
+        !ReadBounded(sides[1], 1, 1000, options.Height))
+      return Refuse(QStringLiteral("--size takes the width and height in grid units, W,H, each 1..1000"));
+  }
+  return true;
+}
+
+void SetUpView(const RenderOptions& options) {
+  FontName = QStringLiteral("Times New Roman");
+  BWMode = options.Mono;
+  if (options.SizeGiven) {
+    CanvasWidth = options.Width;
+    CanvasHeight = options.Height;
+  } else {
+    AdjustCanvasSizeToData();
+  }
+  Scale = options.Scale;
+  ComputeViewMetrics();
+}
+
+bool WritePng(const QString& path) {
+  const QImage image = RenderCanvasImage();
+  if (image.isNull())
+    return Refuse(QStringLiteral("an image of %1 x %2 pixels is too large; take a larger --scale, or SVG or PDF")
+                      .arg(PaintAreaWidth())
+                      .arg(PaintAreaHeight()));
+  if (image.save(path, "PNG")) return true;
+  PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
+  return false;
+}
+
+bool WriteSvg(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    PrintErrorLine(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return false;
+  }
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setSize(QSize(PaintAreaWidth(), PaintAreaHeight()));
+  svg.setViewBox(QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()));
+  svg.setResolution(RenderPixelsPerInch);
+  svg.setTitle(QFileInfo(path).completeBaseName());
+  QPainter painter;
+  if (!painter.begin(&svg)) {
+    PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
+    return false;
+  }
+  PaintWholeCanvas(painter);
+  painter.end();
+  file.close();
+  if (file.error() == QFileDevice::NoError) return true;
+  PrintErrorLine(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+  return false;
+}
+
+bool WritePdf(const QString& path) {
+  if (WriteCanvasPdf(path)) return true;
+  PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
+  return false;
+}
+
+}  // namespace
+
+int RunRender(const QStringList& args) {
+  ToolArgs parsed;
+  if (!ParseToolArgs(args, {QStringLiteral("--mono")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
+                     RenderUsage, parsed))
+    return ExitUsage;
+  if (parsed.Help) {
+    PrintHelp(RenderHelp);
+    return 0;
+  }
+  RenderOptions options;
+  if (!ReadOptions(parsed, options)) return ExitUsage;
+  ConsolePrompts prompts;
+  if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
+  SetUpView(options);
+  const QString out = parsed.Positional[1];
+  switch (options.Kind) {
+    case OutputKind::Png: return WritePng(out) ? 0 : 1;
+    case OutputKind::Svg: return WriteSvg(out) ? 0 : 1;
+    case OutputKind::Pdf: return WritePdf(out) ? 0 : 1;
+  }
+  return 1;
+}
