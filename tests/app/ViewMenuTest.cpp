@@ -1,0 +1,215 @@
+// The "View" and "Canvas Size" menus as a user drives them: scale steps with their enabled
+// states, monochrome, the canvas size with its caption, and the paint area that follows.
+#include <QAction>
+#include <QMenu>
+#include <QScrollArea>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/NetHome.h"
+#include "app/PaintBox.h"
+#include "model/NetDef.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class ViewMenuTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetNetDef();
+    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    FontName = QStringLiteral("Times New Roman");
+    CanvasWidth = 200;
+    CanvasHeight = 200;
+    form->ApplyScale();
+  }
+
+  // Runs a menu item as the user's click does.
+  void Click(QAction* item) { item->trigger(); }
+
+  QSize PaintArea() const { return form->PaintBox->size(); }
+  QString Caption() const { return form->CanvasSize->title(); }
+
+  TempDir tmp;
+  ScriptedPrompts prompts;
+  std::unique_ptr<TNetForm> form;
+};
+
+TEST_F(ViewMenuTest, ScaleStepsAndTheirItems) {
+  EXPECT_EQ(form->Mult->text(), "Magnify (Page Up)");
+  EXPECT_EQ(form->Divide->text(), "Reduce (Page Down)");
+  EXPECT_EQ(form->Mult->toolTip(), "Page Up");
+  EXPECT_EQ(form->Divide->toolTip(), "Page Down");
+  ASSERT_EQ(Scale, 2);
+  EXPECT_EQ(PaintArea(), QSize(3200, 3200));
+
+  Click(form->Mult);  // 2 → 1 disables itself
+  EXPECT_EQ(Scale, 1);
+  EXPECT_FALSE(form->Mult->isEnabled());
+  EXPECT_TRUE(form->Divide->isEnabled());
+  EXPECT_EQ(PaintArea(), QSize(4000, 4000));
+  form->MultClick();  // a further step changes nothing
+  EXPECT_EQ(Scale, 1);
+  EXPECT_EQ(Pitch, 20);
+
+  const struct { int scale, pitch; bool magnify, reduce; } steps[] = {
+      {2, 16, true, true}, {3, 12, true, true}, {4, 9, true, true}, {5, 7, true, true}, {6, 5, true, false}};
+  for (const auto& s : steps) {
+    Click(form->Divide);
+    EXPECT_EQ(Scale, s.scale);
+    EXPECT_EQ(Pitch, s.pitch);
+    EXPECT_EQ(PaintArea(), QSize(200 * s.pitch, 200 * s.pitch));
+    EXPECT_EQ(form->Mult->isEnabled(), s.magnify) << s.scale;
+    EXPECT_EQ(form->Divide->isEnabled(), s.reduce) << s.scale;
+  }
+  EXPECT_TRUE(NumberView);
+  EXPECT_EQ(DrawFontName.Str(), "Small Fonts");
+  EXPECT_EQ(FontSize, 6);
+  form->DivideClick();
+  EXPECT_EQ(Scale, 6);
+
+  Click(form->Original);
+  EXPECT_EQ(Scale, 2);
+  EXPECT_TRUE(form->Mult->isEnabled());
+  EXPECT_TRUE(form->Divide->isEnabled());
+  EXPECT_FALSE(NumberView);
+  EXPECT_EQ(PaintArea(), QSize(3200, 3200));
+}
+
+TEST_F(ViewMenuTest, PageKeysStepTheScale) {
+  form->setEnabled(true);  // as "Start" leaves it
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QTest::keyClick(form->ScrollBox, Qt::Key_PageUp);
+  EXPECT_EQ(Scale, 1);
+  QTest::keyClick(form->ScrollBox, Qt::Key_PageDown);
+  QTest::keyClick(form->ScrollBox, Qt::Key_PageDown);
+  EXPECT_EQ(Scale, 3);
+}
+
+TEST_F(ViewMenuTest, AtStartBothScaleItemsAreEnabledWhateverTheScale) {
+  form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+  Scale = 6;
+  form->ApplyScale();
+  EXPECT_TRUE(form->Mult->isEnabled());
+  EXPECT_TRUE(form->Divide->isEnabled());
+  form->DivideClick();  // at the limit the click only disables the item
+  EXPECT_EQ(Scale, 6);
+  EXPECT_FALSE(form->Divide->isEnabled());
+}
+
+TEST_F(ViewMenuTest, MonochromeToggles) {
+  EXPECT_FALSE(BWMode);
+  Click(form->BWModeItem);
+  EXPECT_TRUE(BWMode);
+  EXPECT_TRUE(form->BWModeItem->isChecked());
+  form->BWModeClick();
+  EXPECT_FALSE(BWMode);
+  EXPECT_FALSE(form->BWModeItem->isChecked());
+}
+
+TEST_F(ViewMenuTest, CanvasWidthSteps) {
+  EXPECT_EQ(Caption(), "200*200, change");
+  for (int i = 0; i < 15; ++i) Click(form->HIncrease);
+  EXPECT_EQ(CanvasWidth, 950);
+  EXPECT_TRUE(form->HIncrease->isEnabled());
+  Click(form->HIncrease);  // 950 → 1000 disables itself
+  EXPECT_EQ(CanvasWidth, 1000);
+  EXPECT_FALSE(form->HIncrease->isEnabled());
+  EXPECT_TRUE(form->HDecrease->isEnabled());
+  EXPECT_EQ(Caption(), "1000*200, change");
+  EXPECT_EQ(PaintArea(), QSize(16000, 3200));
+
+  // At 1000 the guard fails: the width and the caption stay, the area is sized again.
+  form->CanvasSize->setTitle("left alone");
+  form->HIncreaseClick();
+  EXPECT_EQ(CanvasWidth, 1000);
+  EXPECT_EQ(Caption(), "left alone");
+
+  for (int i = 0; i < 17; ++i) Click(form->HDecrease);
+  EXPECT_EQ(CanvasWidth, 150);
+  EXPECT_TRUE(form->HDecrease->isEnabled());
+  EXPECT_TRUE(form->HIncrease->isEnabled());
+  Click(form->HDecrease);  // 150 → 100 disables itself
+  EXPECT_EQ(CanvasWidth, 100);
+  EXPECT_FALSE(form->HDecrease->isEnabled());
+  EXPECT_EQ(Caption(), "100*200, change");
+  form->HDecreaseClick();
+  EXPECT_EQ(CanvasWidth, 100);
+  EXPECT_EQ(PaintArea(), QSize(1600, 3200));
+}
+
+TEST_F(ViewMenuTest, CanvasHeightStepsAndDefault) {
+  Click(form->VIncrease);
+  EXPECT_EQ(CanvasHeight, 250);
+  EXPECT_EQ(Caption(), "200*250, change");
+  EXPECT_EQ(PaintArea(), QSize(3200, 4000));
+  Click(form->VDecrease);
+  Click(form->VDecrease);
+  EXPECT_EQ(CanvasHeight, 150);
+  Click(form->VDecrease);
+  EXPECT_EQ(CanvasHeight, 100);
+  EXPECT_FALSE(form->VDecrease->isEnabled());
+  EXPECT_EQ(CanvasWidth, 200);  // the width items are untouched
+  EXPECT_TRUE(form->HDecrease->isEnabled());
+
+  CanvasWidth = 1000;
+  form->HIncrease->setEnabled(false);
+  Click(form->DefaultSize);
+  EXPECT_EQ(CanvasWidth, 200);
+  EXPECT_EQ(CanvasHeight, 200);
+  for (QAction* item : {form->HIncrease, form->VIncrease, form->HDecrease, form->VDecrease})
+    EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
+  EXPECT_EQ(Caption(), "200*200, change");
+  EXPECT_EQ(PaintArea(), QSize(3200, 3200));
+}
+
+TEST_F(ViewMenuTest, AdjustSizeToData) {
+  ZEPCount = 1;
+  ZEPPos[1] = {230, 140, 3};
+  form->HDecrease->setEnabled(false);
+  Click(form->AdjustSize);
+  EXPECT_EQ(CanvasWidth, 250);
+  EXPECT_EQ(CanvasHeight, 150);
+  EXPECT_EQ(Caption(), "250*150, change");
+  EXPECT_EQ(PaintArea(), QSize(4000, 2400));
+  EXPECT_FALSE(form->HDecrease->isEnabled());  // enabled states stay as they were
+
+  ZEPCount = 0;
+  Click(form->AdjustSize);
+  EXPECT_EQ(Caption(), "100*100, change");
+  ZEPCount = 1;
+  ZEPPos[1] = {999, 998, 3};
+  Click(form->AdjustSize);
+  EXPECT_EQ(Caption(), "1000*1000, change");
+  EXPECT_TRUE(form->HIncrease->isEnabled());
+  form->HIncreaseClick();  // the guard keeps the width within 1000
+  EXPECT_EQ(CanvasWidth, 1000);
+}
+
+TEST_F(ViewMenuTest, ARepaintRecordsTheLabelBoxesOnAndOffScreen) {
+  InputCount = 1;
+  InputPos[1] = {5, 10, 4};
+  InputName[1] = "IN";
+  DotCount = 1;
+  DotPos[1] = {8, 9};
+  form->PaintBoxPaint();  // not on screen
+  EXPECT_EQ(InputBox[1].Left, 83);
+  EXPECT_EQ(InputBox[1].Bottom, 157);
+  EXPECT_GT(InputBox[1].Right, 83);
+  EXPECT_EQ(DotBox[1], (TLabelBox{125, 141, 131, 147}));
+  const TLabelBox offScreen = InputBox[1];
+
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  InputBox[1] = {};
+  form->PaintBoxPaint();
+  EXPECT_EQ(InputBox[1], offScreen);
+
+  Click(form->Mult);  // Scale 1: 13 points at 96 pixels per inch, h = 17
+  EXPECT_EQ(InputBox[1].Top, 200 - 17 - 3);
+  EXPECT_EQ(InputBox[1].Left, 103);
+}
+
+}  // namespace
