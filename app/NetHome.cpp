@@ -18,6 +18,7 @@
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "app/Settings.h"
+#include "editing/KeyMap.h"
 #include "model/NetDef.h"
 #include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
@@ -354,7 +355,7 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
     bool taken = false;
     Guard([&] {
       taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
-              FormKeyDown(key->key(), key->modifiers());
+              FormKeyDown(KeyCodeOf(*key), key->modifiers());
     });
     if (taken) return true;
   }

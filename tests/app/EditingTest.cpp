@@ -1,6 +1,7 @@
 // Editing on the real canvas as a user does it: clicks, drags and keys on the shown main
 // window, with the message boxes answered from a script.
 #include <QAction>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPushButton>
@@ -346,6 +347,13 @@ TEST_F(EditingTest, CtrlBreakAsksToCloseTheWindow) {
   EXPECT_EQ(prompts.Shown, QStringList{"YesNoCancel: Do you save the edited Network ?"});
   Key(Qt::Key_Pause);
   EXPECT_EQ(prompts.Shown.size(), 1) << "Pause alone is no close request";
+
+  // X11 sends Ctrl+Break as the Break keysym, which Qt gives no key code.
+  prompts.Answers = {Answer::Cancel};
+  QKeyEvent x11Break(QEvent::KeyPress, 0, Qt::ControlModifier, 110, 0xff6b, 0x4);
+  QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+  QApplication::sendEvent(target, &x11Break);
+  EXPECT_EQ(prompts.Shown.size(), 2);
 }
 
 }  // namespace
