@@ -148,7 +148,13 @@ void WriteNetFile(const QString& path, const QDate& saved) {
     file.cancelWriting();
     throw EInOutError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
   };
-  if (!file.open(QIODevice::WriteOnly)) fail();
-  if (file.write(text) != text.size()) fail();
+  // Unbuffered, so that a short write (a full disk, a file size limit) is seen here; a
+  // buffered write would report every byte written and commit the cut file.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail();
+  for (qint64 done = 0; done < text.size();) {
+    const qint64 written = file.write(text.constData() + done, text.size() - done);
+    if (written <= 0) fail();
+    done += written;
+  }
   if (!file.commit()) fail();
 }

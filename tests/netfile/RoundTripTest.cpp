@@ -1,0 +1,83 @@
+#include <QDir>
+#include <QFile>
+
+#include "NetFileFixture.h"
+#include "fuzz/RoundTripCheck.h"
+#include "model/LinkResolution.h"
+#include "netfile/NetWriter.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class RoundTripTest : public NetFileTest {
+protected:
+  static QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+  }
+  static void LoadFile(const QString& path, ScriptedPrompts& prompts) {
+    const std::unique_ptr<QFile> file = OpenNetFile(path);
+    LoadNet(*file, prompts);
+  }
+};
+
+TEST_F(RoundTripTest, ExamplesLoadSaveAndLoadToTheSameBytesAndTables) {
+  const QString folder = QStringLiteral(PLEXOR_SOURCE_DIR "/examples/");
+  const QStringList names{"filter-chain.net", "feedback-loop.net", "all-kinds.net"};
+  ASSERT_EQ(QDir(folder).entryList({"*.net"}, QDir::Files, QDir::Name).size(), names.size());
+  TempDir temp;
+  for (const QString& name : names) {
+    SetUp();
+    ScriptedPrompts prompts;
+    LoadFile(folder + name, prompts);
+    EXPECT_TRUE(prompts.Shown.isEmpty()) << name.toStdString();
+    const QStringList tables = roundtrip::Snapshot(true);
+    WriteNetFile(temp.File(name), QDate(2024, 3, 7));
+    EXPECT_EQ(ReadAll(temp.File(name)), ReadAll(folder + name)) << name.toStdString();
+    SetUp();
+    LoadFile(temp.File(name), prompts);
+    EXPECT_EQ(roundtrip::Snapshot(true), tables) << name.toStdString();
+  }
+}
+
+TEST_F(RoundTripTest, ExamplesShowWhatTheyAreMadeFor) {
+  const QString folder = QStringLiteral(PLEXOR_SOURCE_DIR "/examples/");
+  ScriptedPrompts prompts;
+
+  LoadFile(folder + "filter-chain.net", prompts);
+  EXPECT_EQ(ZEPCount, 3);
+  for (int i = 2; i <= ZEPCount; ++i) EXPECT_EQ(ZEPLink[i].AIndex, i - 1) << "each stage feeds the next";
+
+  SetUp();
+  LoadFile(folder + "feedback-loop.net", prompts);
+  EXPECT_EQ(ZEPLink[1].BKind, KindZEP);
+  EXPECT_EQ(ZEPLink[1].BIndex, 2) << "fed from a later ZEP";
+  EXPECT_EQ(ZEPLink[1].BDelay, 1);
+  EXPECT_EQ(ZEPLink[2].AIndex, 1) << "which is fed back";
+
+  SetUp();
+  LoadFile(folder + "all-kinds.net", prompts);
+  EXPECT_GT(LibFuncCount, 8);
+  EXPECT_GT(UserFuncCount, 0);
+  EXPECT_NE(NetFileType, 0);
+  EXPECT_GT(ZEPCount * InputCount * OutputCount * CommentCount * DotCount * ConnCount, 0);
+  bool library = false, user = false;
+  for (int i = 1; i <= ZEPCount; ++i) {
+    library |= ZEPLink[i].FuncCode >= 1 && ZEPLink[i].FuncCode <= 64;
+    user |= ZEPLink[i].FuncCode > 100;
+  }
+  EXPECT_TRUE(library && user);
+}
+
+// Every input the fuzzer found wanting is kept here and must now pass.
+TEST_F(RoundTripTest, FuzzFindingsStayMended) {
+  const QDir folder(QStringLiteral(PLEXOR_SOURCE_DIR "/tests/fuzz/regressions"));
+  const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+  for (const QString& name : files) {
+    if (name.endsWith(".md")) continue;
+    EXPECT_EQ(roundtrip::CheckRoundTrip(ReadAll(folder.filePath(name))).toStdString(), "") << name.toStdString();
+  }
+}
+
+}  // namespace
