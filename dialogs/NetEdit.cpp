@@ -124,7 +124,7 @@ void TNetEditForm::BuildZEPPanel() {
   InputControls a{};
   InputControls b{};
   BuildInputControls(40, QStringLiteral("Input Data A"), Label2, a);
-  BuildInputControls(142, QStringLiteral("Input Data B"), Label3, b);
+  BuildInputControls(146, QStringLiteral("Input Data B"), Label3, b);
   InABox = a.Box, InARadio = a.Radio, ALabel = a.DelayLabel, ADelayEdit = a.DelayEdit, InAUD = a.DelayUD;
   InBBox = b.Box, InBRadio = b.Radio, BLabel = b.DelayLabel, BDelayEdit = b.DelayEdit, InBUD = b.DelayUD;
   connect(InARadio, &RadioGroup::Clicked, this, [this] { Run([this] { InARadioClick(); }); });
@@ -132,26 +132,30 @@ void TNetEditForm::BuildZEPPanel() {
 
   // The arrows lead from the input boxes to the circle's upper and lower left.
   InAPaint = new PaintArea([this](DrawSurface& canvas) { InAPaintPaint(canvas); }, ZEPPanel);
-  InAPaint->setGeometry(132, 49, ArrowBoxWidth, ArrowBoxHeight);
+  InAPaint->setGeometry(132, 57, ArrowBoxWidth, ArrowBoxHeight);
   InBPaint = new PaintArea([this](DrawSurface& canvas) { InBPaintPaint(canvas); }, ZEPPanel);
-  InBPaint->setGeometry(132, 150, ArrowBoxWidth, ArrowBoxHeight);
+  InBPaint->setGeometry(132, 154, ArrowBoxWidth, ArrowBoxHeight);
   ZEPShape = new PaintArea([](DrawSurface& canvas) { DrawZEPCircle(canvas, ZEPShapeSize); }, ZEPPanel);
-  ZEPShape->setGeometry(156, 62, ZEPShapeSize, ZEPShapeSize);
+  ZEPShape->setGeometry(156, 72, ZEPShapeSize, ZEPShapeSize);
 
-  Label8 = MakeLabel(ZEPPanel, QStringLiteral("Library Function"), 160, 88, 92, 16);
+  // Caption and box sit inside the circle.
+  Label8 = MakeLabel(ZEPPanel, QStringLiteral("Library Function"), 158, 104, 96, 16);
   Label8->setWordWrap(false);
   Label8->setAlignment(Qt::AlignCenter);
-  FunctionBox = MakeComboBox(ZEPPanel, 163, 106, 86);
+  QFont captionFont;  // only the size is its own; face and weight follow the dialog
+  captionFont.setPointSize(8);
+  Label8->setFont(captionFont);
+  FunctionBox = MakeComboBox(ZEPPanel, 163, 121, 86);
 
-  Label7 = MakeLabel(ZEPPanel, QStringLiteral("Length of output line"), 262, 60, 84, 32);
-  OutLengthEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), 262, 94, 36, true);
+  Label7 = MakeLabel(ZEPPanel, QStringLiteral("Length of output line"), 262, 66, 84, 32);
+  OutLengthEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), 262, 100, 36, true);
   OutLengthUD = MakeUpDown(OutLengthEdit, 1, 20, 1, ZEPPanel);
-  Label11 = MakeLabel(ZEPPanel, QStringLiteral("ZEP #"), 262, 126);
-  ZEPNumEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), 262, 144, 36, false);
+  Label11 = MakeLabel(ZEPPanel, QStringLiteral("ZEP #"), 262, 134);
+  ZEPNumEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), 262, 152, 36, false);
   ZEPNumUD = MakeUpDown(ZEPNumEdit, 1, 255, 1, ZEPPanel);
 
   Label6 = MakeLabel(ZEPPanel, QStringLiteral("A red delay on plane shows delay after a scanning."),
-                     150, 196, 194, 48);
+                     150, 204, 194, 48);
   ZEPPanel->hide();
 }
 
@@ -161,9 +165,9 @@ void TNetEditForm::BuildInputControls(int top, const QString& caption, QLabel*& 
   input.Box = MakeComboBox(ZEPPanel, 6, top + 18, 124);
   input.Radio = new RadioGroup(QStringLiteral("Data from"),
                                {QStringLiteral("ZEP"), QStringLiteral("Input")}, 2, ZEPPanel);
-  input.Radio->setGeometry(6, top + 42, 124, 38);
-  input.DelayLabel = MakeLabel(ZEPPanel, QStringLiteral("Delay"), 6, top + 85);
-  input.DelayEdit = MakeEdit(ZEPPanel, QStringLiteral("0"), 50, top + 83, 30, true);
+  input.Radio->setGeometry(6, top + 41, 124, 38);
+  input.DelayLabel = MakeLabel(ZEPPanel, QStringLiteral("Delay"), 6, top + 82);
+  input.DelayEdit = MakeEdit(ZEPPanel, QStringLiteral("0"), 50, top + 80, 30, true);
   input.DelayUD = MakeUpDown(input.DelayEdit, 0, 7, 0, ZEPPanel);
 }
 
