@@ -49,7 +49,10 @@ TSourceLink ResolveSource(TName& source, const NameIndex& inputs, const NameInde
   if (const int m = zeps.Find(name)) return {KindZEPNoDelay, 0, m};
   const qsizetype dash = name.indexOf('-');
   if (dash < 0) return {};
-  const QByteArray bare = name.left(dash);
+  // No name ends in a blank (the file's keys are read trimmed), so "Mix -3" can only mean
+  // Mix through 3 scans; kept, the blank would be lost by the next save and reload.
+  QByteArray bare = name.left(dash);
+  while (!bare.isEmpty() && static_cast<unsigned char>(bare.back()) <= 32) bare.chop(1);
   source = bare;
   const int delay = StrToInt(FromLatin(name.mid(dash + 1)));
   if (const int m = zeps.Find(bare)) return {KindZEP, delay, m};

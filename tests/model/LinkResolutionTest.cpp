@@ -28,6 +28,7 @@ TEST_F(LinkResolutionTest, ResolvesSourcesByNameIgnoringCase) {
   AddZEP("Twin", "Non", "twin", "MIX");       // 2: the Input wins over the ZEP; a ZEP without delay
   AddZEP("Dly", "Non", "mix-3", "Ghost-2");   // 3: a ZEP with delay; no such ZEP
   AddZEP("A-B", "Non", "Dly", "A-B");         // 4: a name holding "-" is found whole first
+  AddZEP("Sp", "Non", "Mix -2", "Nix -1");    // 5: blanks before the suffix belong to no name
   ResolveLinks();
 
   struct Expect {
@@ -41,6 +42,7 @@ TEST_F(LinkResolutionTest, ResolvesSourcesByNameIgnoringCase) {
       {2, {0, KindInput, 0, 2, KindZEPNoDelay, 0, 1, 0}, "twin", "MIX"},
       {3, {0, KindZEP, 3, 1, KindNone, 0, 0, 0}, "mix", "Ghost"},
       {4, {0, KindZEPNoDelay, 0, 3, KindZEPNoDelay, 0, 4, 0}, "Dly", "A-B"},
+      {5, {0, KindZEP, 2, 1, KindNone, 0, 0, 0}, "Mix", "Nix"},
   };
   for (const Expect& e : expected) {
     EXPECT_EQ(ZEPLink[e.zep], e.link) << "ZEP " << e.zep;

@@ -1,0 +1,250 @@
+// The File menu's New, Load and Save as the user drives them: the save questions, the file
+// dialogs, the caption, the network folder in Net.ini, and what a failure leaves behind.
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "app/NetHome.h"
+#include "model/NetDef.h"
+#include "netfile/NetWriter.h"
+#include "platform/ProfileFile.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+
+const QByteArray NewExampleBody =
+    "[FileType]\r\nNetwork = 0\r\n[ZEPList]\r\n[ZEP]\r\nNew = 8,8,3,Non,InPut1,Input2\r\n[InData]\r\n"
+    "Input1 = 0,5\r\nInput2 = 0,11\r\n[OutData]\r\nNew = 12,8\r\n[Label]\r\n[Dot]\r\n[Connection]\r\n"
+    "New-A = (5,5)(4,5)\r\nNew-B = (5,11)(4,11)\r\nNew = (11,8)(11,8)(12,8)\r\n";
+
+QByteArray Read(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QByteArray Dated(const QByteArray& body) { return "$ Edited on " + NetFileDate(QDate::currentDate()) + "\r\n" + body; }
+
+class FilesCommands : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetNetDef();
+    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    prompts.Shown.clear();
+  }
+
+  void Run(void (TNetForm::*handler)()) { form->Guard([&] { (form.get()->*handler)(); }); }
+
+  QString NetsFolder() const { return data.dir.path() + "/nets"; }
+  QString NetPath(const QString& name) const { return NetsFolder() + "/" + name; }
+
+  TempDir app;
+  TempDir data;
+  ScriptedPrompts prompts;
+  std::unique_ptr<TNetForm> form;
+};
+
+TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
+  Write(NetPath("net.net"), Dated(NewExampleBody));
+  const QByteArray iniBefore = Read(app.File("Net.ini"));
+  NetworkDataPath = app.Path();
+  Picked = true;
+  prompts.Files = {NetPath("net.net")};
+  Run(&TNetForm::LoadBtnClick);
+
+  EXPECT_EQ(prompts.Shown, QStringList{"Open: *.net|" + app.Path()});
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + NetPath("net.net"));
+  EXPECT_EQ(NetFileName, "net.net");
+  EXPECT_EQ(NetworkDataPath.Str(), NetsFolder());
+  EXPECT_EQ(ProfileFile(app.File("Net.ini")).ReadString("Network", "NetworkDataPath", ""), NetsFolder());
+  EXPECT_NE(Read(app.File("Net.ini")), iniBefore);
+  EXPECT_EQ(ZEPCount, 1);
+  EXPECT_EQ(ZEPLink[1], (TZEPLink{0, KindInput, 0, 1, KindInput, 0, 2, 1}));
+  EXPECT_EQ(ConnCount, 3);
+  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+  EXPECT_FALSE(Edited);
+  EXPECT_FALSE(Picked);
+
+  // From the folder already remembered (here with its trailing separator) Net.ini stays.
+  NetworkDataPath = NetsFolder() + "/";
+  const QByteArray iniAfter = Read(app.File("Net.ini"));
+  Write(app.File("Net.ini"), iniAfter + "; untouched\r\n");
+  prompts.Files = {NetPath("net.net")};
+  Run(&TNetForm::LoadClick);
+  EXPECT_EQ(Read(app.File("Net.ini")), iniAfter + "; untouched\r\n");
+  EXPECT_EQ(NetworkDataPath.Str(), NetsFolder() + "/");
+}
+
+TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
+  Write(NetPath("net.net"), Dated(NewExampleBody));
+  const QString question = "YesNoCancel: Do you load an another net without saving the current net ?";
+  NetworkDataPath = NetsFolder();
+  NetFileName = "old.net";
+
+  // Cancel: nothing else happens.
+  Edited = true;
+  prompts.Answers = {Answer::Cancel};
+  Run(&TNetForm::LoadClick);
+  EXPECT_EQ(prompts.Shown, QStringList{question});
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(ZEPCount, 0);
+
+  // No, then the open dialog cancelled: nothing changes.
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::No};
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::LoadClick);
+  EXPECT_EQ(prompts.Shown, (QStringList{question, "Open: *.net|" + NetsFolder()}));
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(ZEPCount, 0);
+
+  // Yes, with the save dialog cancelled: loading still goes on.
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::Yes};
+  prompts.Files = {std::nullopt, NetPath("net.net")};
+  Run(&TNetForm::LoadClick);
+  EXPECT_EQ(prompts.Shown,
+            (QStringList{question, "Save: old.net|" + NetsFolder(), "Open: *.net|" + NetsFolder()}));
+  EXPECT_FALSE(Edited);
+  EXPECT_EQ(ZEPCount, 1);
+}
+
+TEST_F(FilesCommands, LoadFailuresKeepTheNetAndSayWhy) {
+  Write(NetPath("bad.net"), "[InData]\r\nA = 1,2\r\nB = x,3\r\nC = 4,5\r\n");
+  NetworkDataPath = NetsFolder();
+  Edited = true;
+
+  // A file that cannot be opened leaves the window as it was.
+  const QString title = form->windowTitle();
+  prompts.Answers = {Answer::No};
+  prompts.Files = {NetPath("missing.net")};
+  Run(&TNetForm::LoadClick);
+  ASSERT_EQ(prompts.Shown.size(), 3);
+  EXPECT_TRUE(prompts.Shown[2].startsWith("Error: Cannot open file \"" + NetPath("missing.net") + "\""));
+  EXPECT_EQ(form->windowTitle(), title);
+  EXPECT_TRUE(Edited);
+
+  // A number that is no integer ends the load at its line.
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::No};
+  prompts.Files = {NetPath("bad.net")};
+  Run(&TNetForm::LoadClick);
+  EXPECT_EQ(prompts.Shown.last(), "Error: 'x' is not a valid integer value");
+  EXPECT_EQ(InputCount, 2);
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + NetPath("bad.net"));
+  EXPECT_TRUE(Edited);
+  EXPECT_FALSE(form->Save->isEnabled());
+}
+
+TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder) {
+  Edited = true;
+  Scale = 4;
+  CommentCount = 1;
+  CommentText[1] = "kept";
+  CommentPos[1] = {1, 2};
+  prompts.Answers = {Answer::No};
+  prompts.Files = {app.File("first.net")};
+  Run(&TNetForm::NewClick);
+
+  EXPECT_EQ(prompts.Shown, (QStringList{"YesNoCancel: Do you make a new NET without saving the current net ?",
+                                        "Save: New.net|" + app.Path()}));
+  EXPECT_EQ(Scale, 1);
+  EXPECT_EQ(NetworkDataPath.Str(), app.Path());
+  EXPECT_EQ(Read(app.File("first.net")),
+            Dated(QByteArray(NewExampleBody).replace("[Label]\r\n", "[Label]\r\nkept = 1,2\r\n")));
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + app.File("first.net"));
+  EXPECT_EQ(NetFileName, "first.net");
+  EXPECT_FALSE(Edited);
+  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+
+  // With the save dialog cancelled the net stays, named "New".
+  prompts.Shown.clear();
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::NewClick);
+  EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + app.Path()});
+  EXPECT_EQ(form->windowTitle(), "Plexor -- New");
+
+  // While the properties dialog is open New does nothing.
+  prompts.Shown.clear();
+  EditDialogOpen = true;
+  ZEPCount = 0;
+  Run(&TNetForm::NewClick);
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+  EXPECT_EQ(ZEPCount, 0);
+}
+
+TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
+  const QString path = NetPath("kept.net");
+  Write(path, "old bytes\r\n");
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::NewClick);
+  Edited = true;
+  const QString title = form->windowTitle();
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  setrlimit(RLIMIT_FSIZE, &small);
+  prompts.Shown.clear();
+  prompts.Files = {path};
+  Run(&TNetForm::SaveClick);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+
+  ASSERT_EQ(prompts.Shown.size(), 2);
+  EXPECT_TRUE(prompts.Shown[1].startsWith("Error: Cannot write file \"" + path + "\"")) << prompts.Shown[1].toStdString();
+  EXPECT_EQ(Read(path), "old bytes\r\n");
+  EXPECT_EQ(QDir(NetsFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.net"});
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(form->windowTitle(), title);
+  EXPECT_EQ(NetFileName, "New.net");
+
+  // The question before a load: a save that fails ends the load, so nothing is lost.
+  setrlimit(RLIMIT_FSIZE, &small);
+  std::signal(SIGXFSZ, SIG_IGN);
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::Yes};
+  prompts.Files = {path, NetPath("other.net")};
+  Run(&TNetForm::LoadClick);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(prompts.Shown.size(), 3);
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(ZEPCount, 1);
+  EXPECT_EQ(prompts.Files.size(), 1u) << "the open dialog was not shown";
+}
+
+TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {
+  QByteArray text = "[Dot]\r\n";
+  for (int i = 0; i < 70; ++i) text += "* = 1,1\r\n";
+  text += "[Label]\r\n";
+  for (int i = 0; i < 40; ++i) text += "c = 1,1\r\n";
+  Write(NetPath("big.net"), text);
+  NetworkDataPath = NetsFolder();
+  prompts.Files = {NetPath("big.net")};
+  Run(&TNetForm::LoadClick);
+  EXPECT_EQ(prompts.Shown, (QStringList{"Open: *.net|" + NetsFolder(),
+                                        "Warning: Sorry! The file holds more than the system can keep.\n"
+                                        "Only these were read:\n32 Comments\n64 Dots\n"
+                                        "Saving this net drops the rest !"}));
+  EXPECT_EQ(DotCount, 64);
+  EXPECT_EQ(CommentCount, 32);
+  EXPECT_TRUE(form->Save->isEnabled());
+}
+
+}  // namespace
