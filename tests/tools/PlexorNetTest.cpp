@@ -1,0 +1,198 @@
+// plexor-net as a user runs it: its JSON, its files, its findings and its exit codes.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+
+namespace {
+
+const QString Tool = QStringLiteral(PLEXOR_BINARY_DIR "/tools/plexor-net/plexor-net");
+const QString Examples = QStringLiteral(PLEXOR_SOURCE_DIR "/examples/");
+
+const QByteArray NewExample =
+    "$ Edited on 2024/3/7\r\n[FileType]\r\nNetwork = 0\r\n[ZEPList]\r\n[ZEP]\r\nNew = 8,8,3,Non,InPut1,Input2\r\n"
+    "[InData]\r\nInput1 = 0,5\r\nInput2 = 0,11\r\n[OutData]\r\nNew = 12,8\r\n[Label]\r\n[Dot]\r\n[Connection]\r\n"
+    "New-A = (5,5)(4,5)\r\nNew-B = (5,11)(4,11)\r\nNew = (11,8)(11,8)(12,8)\r\n";
+
+struct ToolRun {
+  int Exit = -1;
+  QByteArray Out;
+  QByteArray Err;
+};
+
+class PlexorNet : public ::testing::Test {
+protected:
+  ToolRun Start(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", runtime.dir.path());
+    process.setProcessEnvironment(env);
+    process.start(Tool, args);
+    EXPECT_TRUE(process.waitForFinished(30000)) << args.join(' ').toStdString();
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+  }
+
+  QString Write(const QString& name, const QByteArray& bytes) {
+    QFile f(temp.File(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return temp.File(name);
+  }
+
+  static QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  static QJsonObject Json(const ToolRun& run) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(run.Out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.Out.toStdString();
+    return doc.object();
+  }
+
+  TempDir temp;
+  TempDir runtime;
+};
+
+TEST_F(PlexorNet, DumpPrintsTheLoadedTablesAsJson) {
+  const ToolRun run = Start({"dump", Write("new.net", NewExample)});
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_EQ(run.Err, "");
+  const QJsonObject net = Json(run);
+  EXPECT_EQ(net.keys(), (QStringList{"Comment", "Connection", "Dot", "Input", "LibFuncName", "NetFileType", "Output",
+                                     "UserFuncName", "ZEP"}));
+  EXPECT_EQ(net["NetFileType"].toInt(), 0);
+  const QJsonObject zep = net["ZEP"].toArray()[0].toObject();
+  EXPECT_EQ(zep, (QJsonObject{{"Name", "New"}, {"FuncName", "Non"}, {"SourceA", "InPut1"}, {"SourceB", "Input2"},
+                              {"X", 8}, {"Y", 8}, {"OutLength", 3}, {"FuncCode", 0}, {"AKind", 1}, {"ADelay", 0},
+                              {"AIndex", 1}, {"BKind", 1}, {"BDelay", 0}, {"BIndex", 2}, {"OutIndex", 1}}));
+  EXPECT_EQ(net["Input"].toArray()[1].toObject(), (QJsonObject{{"Name", "Input2"}, {"X", 0}, {"Y", 11}, {"Length", 4}}));
+  EXPECT_EQ(net["Output"].toArray()[0].toObject(), (QJsonObject{{"Name", "New"}, {"X", 12}, {"Y", 8}, {"Length", 0}}));
+  const QJsonArray connections = net["Connection"].toArray();
+  ASSERT_EQ(connections.size(), 3);
+  EXPECT_EQ(connections[2].toObject(),
+            (QJsonObject{{"Points", QJsonArray{QJsonArray{11, 8}, QJsonArray{11, 8}, QJsonArray{12, 8}}}}));
+
+  const QJsonArray rebuilt = Json(Start({"dump", temp.File("new.net"), "--rebuild"}))["Connection"].toArray();
+  ASSERT_EQ(rebuilt.size(), 3);
+  EXPECT_EQ(rebuilt[0].toObject()["Request"].toArray(), (QJsonArray{1, 1, 1, 1}));
+  EXPECT_EQ(rebuilt[2].toObject()["Request"].toArray(), (QJsonArray{0, 1, 1, 0}));
+}
+
+TEST_F(PlexorNet, DumpDecodesLatinOneAndShowsEveryKind) {
+  const QString path = Write("kinds.net", "[ZEPList]\r\nLibrary = Add\r\nUser = Mine\r\n[Label]\r\nCaf\xe9 = 1,2\r\n"
+                                          "[Dot]\r\n* = 3,4\r\n");
+  const QJsonObject net = Json(Start({"dump", path}));
+  EXPECT_EQ(net["LibFuncName"].toArray(), QJsonArray{"Add"});
+  EXPECT_EQ(net["UserFuncName"].toArray(), QJsonArray{"Mine"});
+  EXPECT_EQ(net["Comment"].toArray(), (QJsonArray{QJsonObject{{"Text", QString::fromLatin1("Caf\xe9")}, {"X", 1}, {"Y", 2}}}));
+  EXPECT_EQ(net["Dot"].toArray(), (QJsonArray{QJsonObject{{"X", 3}, {"Y", 4}}}));
+}
+
+TEST_F(PlexorNet, LoadErrorsAndCapacityCuts) {
+  const ToolRun missing = Start({"dump", temp.File("missing.net")});
+  EXPECT_EQ(missing.Exit, 1);
+  EXPECT_EQ(missing.Out, "");
+  EXPECT_TRUE(missing.Err.startsWith("Cannot open file \"" + temp.File("missing.net").toLatin1() + "\"")) << missing.Err.toStdString();
+
+  const ToolRun bad = Start({"dump", Write("bad.net", "[Dot]\r\n* = 1,x\r\n")});
+  EXPECT_EQ(bad.Exit, 1);
+  EXPECT_EQ(bad.Out, "");
+  EXPECT_EQ(bad.Err, "'x' is not a valid integer value\n");
+
+  QByteArray many = "[Dot]\r\n";
+  for (int i = 0; i < 65; ++i) many += "* = 1,1\r\n";
+  const ToolRun cut = Start({"dump", Write("many.net", many)});
+  EXPECT_EQ(cut.Exit, 0);
+  EXPECT_EQ(cut.Err, "Sorry! The file holds more than the system can keep.\nOnly these were read:\n64 Dots\n"
+                     "Saving this net drops the rest !\n");
+  EXPECT_EQ(Json(cut)["Dot"].toArray().size(), 64);
+}
+
+TEST_F(PlexorNet, SaveWritesWithTheEditorsWriter) {
+  for (const QString name : {"filter-chain.net", "feedback-loop.net", "all-kinds.net"}) {
+    const ToolRun run = Start({"save", Examples + name, temp.File(name), "--date", "2024/3/7"});
+    EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_EQ(Read(temp.File(name)), Read(Examples + name)) << name.toStdString();
+  }
+  // Connections laid afresh are named after their destinations.
+  const QString in = Write("in.net", QByteArray(NewExample).replace("New-A = ", "whatever = "));
+  EXPECT_EQ(Start({"save", in, temp.File("keys.net"), "--date", "2024/3/7"}).Exit, 0);
+  EXPECT_TRUE(Read(temp.File("keys.net")).contains("\r\nwhatever = (5,5)(4,5)\r\n"));
+  EXPECT_EQ(Start({"save", in, temp.File("rebuilt.net"), "--rebuild", "--date", "2024/3/7"}).Exit, 0);
+  EXPECT_EQ(Read(temp.File("rebuilt.net")), NewExample);
+
+  const ToolRun unwritable = Start({"save", in, temp.File("no/such/folder.net")});
+  EXPECT_EQ(unwritable.Exit, 1);
+  EXPECT_TRUE(unwritable.Err.startsWith("Cannot write file")) << unwritable.Err.toStdString();
+  EXPECT_EQ(Start({"save", temp.File("missing.net"), temp.File("out.net")}).Exit, 1);
+  EXPECT_FALSE(QFile::exists(temp.File("out.net")));
+}
+
+TEST_F(PlexorNet, CheckReportsEachDoubtfulReference) {
+  const ToolRun clean = Start({"check", Examples + "all-kinds.net"});
+  EXPECT_EQ(clean.Exit, 0);
+  EXPECT_EQ(clean.Out, "");
+
+  QByteArray text = "[ZEPList]\r\nLibrary = Add\r\n[ZEP]\r\n"
+                    "Mix = 10,10,3,Add,Ghost,Late-2\r\n"
+                    "Late = 20,10,3,Sub,In,Mix\r\n"
+                    "mix = 30,10,3,Non,Non,Late\r\n"
+                    "[InData]\r\nIn = 0,0\r\nIN = 0,5\r\n"
+                    "[OutData]\r\nMix = 40,10\r\nNobody = 40,20\r\n[Dot]\r\n";
+  for (int i = 0; i < 65; ++i) text += "* = 1,1\r\n";
+  const ToolRun run = Start({"check", Write("doubtful.net", text)});
+  EXPECT_EQ(run.Exit, 2);
+  EXPECT_EQ(run.Out,
+            "Capacity: the file holds more than 64 Dots; the rest was not read\n"
+            "ZEP 1 \"Mix\": input A source \"Ghost\" resolves to nothing\n"
+            "ZEP 1 \"Mix\": input B from ZEP 2 \"Late\" carries an extra scan of delay (3 in all)\n"
+            "ZEP 2 \"Late\": function \"Sub\" found in neither list\n"
+            "ZEP 3 \"mix\": name also borne by ZEP 1\n"
+            "Input 2 \"IN\": name also borne by Input 1\n"
+            "Output 2 \"Nobody\": names no ZEP\n");
+  EXPECT_EQ(Start({"check", temp.File("missing.net")}).Exit, 1);
+}
+
+TEST_F(PlexorNet, UsageAndHelp) {
+  struct Case {
+    QStringList args;
+    int exit;
+    const char* stdoutStart;
+    const char* stderrStart;
+  };
+  const Case cases[] = {
+      {{}, 64, "", "usage: plexor-net COMMAND"},
+      {{"explode"}, 64, "", "plexor-net: unknown command 'explode'"},
+      {{"dump"}, 64, "", "plexor-net: expected 1 file argument(s), got 0"},
+      {{"dump", "a.net", "--fast"}, 64, "", "plexor-net: unknown option '--fast'"},
+      {{"save", "a.net"}, 64, "", "plexor-net: expected 2 file argument(s), got 1"},
+      {{"save", "a.net", "b.net", "--date"}, 64, "", "plexor-net: --date needs a value"},
+      {{"save", Examples + "all-kinds.net", "b.net", "--date", "2024/13/1"}, 64, "",
+       "plexor-net: '2024/13/1' is no date of the form yyyy/m/d"},
+      {{"check", "a.net", "b.net"}, 64, "", "plexor-net: expected 1 file argument(s), got 2"},
+      {{"--help"}, 0, "usage: plexor-net COMMAND", ""},
+      {{"dump", "--help"}, 0, "usage: plexor-net dump FILE.net [--rebuild]", ""},
+      {{"save", "--help"}, 0, "usage: plexor-net save IN.net OUT.net", ""},
+      {{"check", "--help"}, 0, "usage: plexor-net check FILE.net", ""},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = Start(c.args);
+    const std::string what = c.args.join(' ').toStdString();
+    EXPECT_EQ(run.Exit, c.exit) << what;
+    EXPECT_TRUE(run.Out.startsWith(c.stdoutStart)) << what << ": " << run.Out.toStdString();
+    EXPECT_TRUE(run.Err.startsWith(c.stderrStart)) << what << ": " << run.Err.toStdString();
+    if (QByteArray(c.stdoutStart).isEmpty()) {
+      EXPECT_EQ(run.Out, "") << what;
+    }
+  }
+}
+
+}  // namespace
