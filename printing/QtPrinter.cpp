@@ -30,8 +30,16 @@ void QtPrinter::SetTitle(const QString& title) { printer_.setDocName(title); }
 
 bool QtPrinter::Execute() {
   if (!runner_(printer_)) return false;
-  if (printer_.outputFormat() == QPrinter::PdfFormat) printer_.setResolution(PdfResolution);
+  if (PrintsThroughPdf()) printer_.setResolution(PdfResolution);
   return true;
+}
+
+bool QtPrinter::PrintsThroughPdf() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  return true;  // the print system takes PDF, whatever the printer
+#else
+  return printer_.outputFormat() == QPrinter::PdfFormat;
+#endif
 }
 
 void QtPrinter::SetOrientation(PageOrientation orientation) {

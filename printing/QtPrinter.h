@@ -13,8 +13,9 @@ class QPrintDialog;
 class QWidget;
 class PainterSurface;
 
-// A PDF file has no device resolution; this one matches a common office printer and the
-// nominal resolutions of the printed net.
+// A PDF file has no device resolution, and where the print system takes PDF from the
+// program every printer receives one: its pixels are set to this resolution, that of a
+// common office printer, which keeps the net's geometry and its text at their paper sizes.
 inline constexpr int PdfResolution = 300;
 
 // Lets the user choose and print to a file as well as to a printer.
@@ -44,6 +45,7 @@ public:
 
 private:
   bool RunPrintDialog(QPrinter& printer);
+  bool PrintsThroughPdf();
   void BeginPainter();
 
   QPrinter printer_;

@@ -22,8 +22,7 @@ class PrintCommands : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path());
-    form->SetPrompts(&prompts);
+    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
     form->SetPrinter(&printer);
     SetViewScale(2);
     ZEPCount = 1;
