@@ -63,6 +63,9 @@ QRect PaintBoxWidget::MeasureGhost(const TGhost& ghost) const {
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* event) {
+  // Once everything in view is repainted the painter itself shows which elements are
+  // current, and the marks of earlier picks and deselections have had their moment.
+  if ((visibleRegion() - event->region()).isEmpty()) marks_.clear();
   QPainter painter(this);
   PainterSurface surface(painter, logicalDpiY());
   PaintNet(surface, width(), height(), event->rect());

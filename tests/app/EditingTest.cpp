@@ -170,6 +170,11 @@ TEST_F(EditingTest, TheRightButtonDeselectsWithoutARepaint) {
   EXPECT_TRUE(form->DragBtn->isEnabled());
   for (const QRegion& r : probe.Take()) EXPECT_LE(Area(r), 20 * 20);
   EXPECT_EQ(DotPos[1], (TGridPoint{30, 20}));
+  EXPECT_EQ(canvas->Marks(), (QList<TMark>{{ElementKind::Dot, 1, MarkLook::Deselected}}));
+
+  // A repaint of the whole view ends the marks.
+  form->PaintBoxPaint();
+  EXPECT_TRUE(canvas->Marks().isEmpty());
 }
 
 TEST_F(EditingTest, DragModeShowsTheGhostOnlyOnGridChangesAndLeavesNoMarks) {
