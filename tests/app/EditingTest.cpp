@@ -255,6 +255,8 @@ TEST_F(EditingTest, TheNumberViewPicksOnlyZEPs) {
   Click({100, 100}, Qt::RightButton);
   EXPECT_EQ(CurZEP, 0);
   form->AddOutputClick();
+  Click({100, 100}, Qt::RightButton);
+  EXPECT_EQ(CurOutput, 1) << "only ZEPs are deselected in the number view";
   Click({200, 150});
   EXPECT_EQ(OutputPos[1].X, 40);
   EXPECT_EQ(OutputPos[1].Y, 30);

@@ -91,30 +91,6 @@ TEST_F(PointerEditingTest, SelectModeFirstClickPicksAndSecondPlaces) {
   }
 }
 
-TEST_F(PointerEditingTest, AClickOnAZEPPicksItWhileAnInputIsCurrent) {
-  Click(40, 310);
-  ASSERT_EQ(CurInput, 1);
-  feedback.Take();
-
-  Click(320, 150);  // rule 2 (a ZEP hit) comes before rule 3 (place the Input)
-  EXPECT_EQ(CurZEP, 2);
-  EXPECT_EQ(CurInput, 1);
-  EXPECT_EQ(InputPos[1], (TTermPos{2, 20, 5}));
-
-  Click(400, 400);  // places the ZEP; the Input stays current but not picked
-  EXPECT_EQ(ZEPPos[2], (TZEPPos{25, 25, 3}));
-  EXPECT_EQ(CurZEP, 0);
-  EXPECT_EQ(CurInput, 1);
-  EXPECT_FALSE(Picked);
-
-  Click(160, 160);  // a ZEP hit still comes first
-  EXPECT_EQ(CurZEP, 1);
-  Click(500, 500);
-  Click(600, 600);  // now nothing is in the way: the Input goes
-  EXPECT_EQ(InputPos[1], (TTermPos{38, 38, 5}));
-  EXPECT_EQ(CurInput, 0);
-}
-
 TEST_F(PointerEditingTest, TheRightButtonDeselectsOneElementPerClick) {
   CurZEP = 1;
   CurInput = 1;
@@ -132,28 +108,6 @@ TEST_F(PointerEditingTest, TheRightButtonDeselectsOneElementPerClick) {
   EXPECT_TRUE(feedback.Take().isEmpty());
   EXPECT_EQ((std::array{CurZEP, CurInput, CurOutput, CurComment, CurDot}), (std::array{0, 0, 0, 0, 0}));
   EXPECT_FALSE(Edited);
-}
-
-TEST_F(PointerEditingTest, TheNumberViewPicksAndDeselectsOnlyZEPs) {
-  SetScale(6);  // Pitch 5, ZEPRadius 10; the label boxes keep the values of scale 2
-  ASSERT_TRUE(NumberView);
-  Click(40, 310);
-  EXPECT_EQ(CurInput, 0);
-  EXPECT_FALSE(Picked);
-  Click(640, 160);  // the Dot box is rewritten at every scale, yet Dots are not picked either
-  EXPECT_EQ(CurDot, 0);
-
-  Click(52, 48);  // ZEP 1 at 50,50
-  EXPECT_EQ(CurZEP, 1);
-  Release(Qt::RightButton, 0, 0);
-  EXPECT_EQ(CurZEP, 0);
-
-  CurOutput = 1;  // as after an append: still placed by a click
-  Release(Qt::RightButton, 0, 0);
-  EXPECT_EQ(CurOutput, 1) << "a label kind is not deselected in the number view";
-  Click(102, 97);
-  EXPECT_EQ(OutputPos[1], (TTermPos{20, 19, 1}));
-  EXPECT_EQ(CurOutput, 0);
 }
 
 TEST_F(PointerEditingTest, DragModePressMovesAGhostAndReleasePlaces) {
