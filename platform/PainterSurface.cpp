@@ -1,10 +1,89 @@
 #include "platform/PainterSurface.h"
 
+#include <QCache>
 #include <QFontMetrics>
+#include <QHash>
+#include <QImage>
+#include <QPaintEngine>
+#include <QStaticText>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 QColor ToColor(Rgb c) { return QColor(c.Red, c.Green, c.Blue); }
+
+// Laying out a text costs more than drawing it, and a canvas repaints the same names
+// again and again: laid-out texts and widths are kept per font, within a bound.
+constexpr int KeptTexts = 8192;
+
+QCache<QString, QStaticText>& LaidOutTexts() {
+  static QCache<QString, QStaticText> texts(KeptTexts);
+  return texts;
+}
+
+QHash<QString, int>& TextWidths() {
+  static QHash<QString, int> widths;
+  return widths;
+}
+
+QString TextKey(const QString& fontKey, const QString& text) { return fontKey + QChar(0x1f) + text; }
+
+// On a raster device without smoothing and at a whole-pixel offset, a shape comes out
+// with the same pixels wherever it is drawn: a circle can be drawn once and copied, and a
+// level or upright line is the rectangle of pixels it covers. Both are far cheaper than
+// stroking, and vector devices (printer, PDF, SVG) still get the shapes themselves.
+bool DrawsWholePixels(const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster || painter.testRenderHint(QPainter::Antialiasing))
+    return false;
+  const QTransform& t = painter.transform();
+  return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
+// A dotted one-pixel line lights every third pixel from its start, its end excluded. Drawn
+// forward along a row or a column it is a piece of a strip of such dots; the strip is
+// also anchored at the line's start where the line enters the device beyond its edge.
+constexpr int DotSpacing = 3;
+constexpr int LongestDottedStrip = 1 << 16;
+
+const QImage& DottedStrip(const QColor& color, bool upright, int length) {
+  static QHash<QString, QImage> strips;
+  const QString key = QStringLiteral("%1,%2").arg(color.rgba()).arg(upright);
+  QImage& strip = strips[key];
+  if (strip.isNull() || (upright ? strip.height() : strip.width()) < length) {
+    const int size = std::max(length, 4096);
+    strip = QImage(upright ? 1 : size, upright ? size : 1, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    for (int i = 0; i < size; i += DotSpacing) strip.setPixelColor(upright ? 0 : i, upright ? i : 0, color);
+  }
+  return strip;
+}
+
+constexpr int LargestCopiedEllipse = 256;
+constexpr int KeptEllipses = 256;
+
+// An ellipse of the given size drawn once with the pen and brush, `margin` pixels in.
+const QImage& EllipseImage(int width, int height, const QPen& pen, const QBrush& brush, int margin) {
+  static QHash<QString, QImage> images;
+  const QString key = QStringLiteral("%1,%2,%3,%4,%5,%6")
+                          .arg(width)
+                          .arg(height)
+                          .arg(pen.color().rgba())
+                          .arg(pen.width())
+                          .arg(brush.style())
+                          .arg(brush.color().rgba());
+  const auto kept = images.constFind(key);
+  if (kept != images.constEnd()) return *kept;
+  if (images.size() >= KeptEllipses) images.clear();
+  QImage image(width + 2 * margin + 1, height + 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setPen(pen);
+  painter.setBrush(brush);
+  painter.drawEllipse(QRectF(margin, margin, width, height));
+  painter.end();
+  return *images.insert(key, image);
+}
 }  // namespace
 
 int CharHeight(int points, int pixelsPerInch) {
@@ -35,6 +114,15 @@ void PainterSurface::SetFont(const QString& face, int points, bool bold, Rgb col
   font_.setBold(bold);
   fontPoints_ = points;
   fontColor_ = ToColor(color);
+  metrics_.reset();
+}
+
+const QFontMetrics& PainterSurface::Metrics() {
+  if (!metrics_) {
+    metrics_.emplace(font_, painter_.device());
+    fontKey_ = font_.key() + QChar(0x1f) + QString::number(painter_.device()->logicalDpiY());
+  }
+  return *metrics_;
 }
 
 void PainterSurface::SetFontColor(Rgb color) { fontColor_ = ToColor(color); }
@@ -44,6 +132,14 @@ void PainterSurface::FillRect(int left, int top, int right, int bottom) {
 }
 
 void PainterSurface::Ellipse(int left, int top, int right, int bottom) {
+  const int width = right - left;
+  const int height = bottom - top;
+  if (pen_.style() == Qt::SolidLine && width >= 0 && height >= 0 && width <= LargestCopiedEllipse &&
+      height <= LargestCopiedEllipse && pen_.width() <= 4 && DrawsWholePixels(painter_)) {
+    const int margin = pen_.width() + 2;
+    painter_.drawImage(QPoint(left - margin, top - margin), EllipseImage(width, height, pen_, brush_, margin));
+    return;
+  }
   painter_.setPen(pen_);
   painter_.setBrush(brush_);
   painter_.drawEllipse(QRectF(left, top, right - left, bottom - top));
@@ -58,6 +154,26 @@ void PainterSurface::Rectangle(int left, int top, int right, int bottom) {
 void PainterSurface::MoveTo(int x, int y) { penPos_ = QPoint(x, y); }
 
 void PainterSurface::LineTo(int x, int y) {
+  const int width = pen_.width();
+  const int across = x - penPos_.x();
+  const int down = y - penPos_.y();
+  if (pen_.style() == Qt::DotLine && width <= 1 && ((across == 0 && down > 0) || (down == 0 && across > 0)) &&
+      std::max(across, down) <= LongestDottedStrip && DrawsWholePixels(painter_)) {
+    const int length = std::max(across, down);
+    const QImage& strip = DottedStrip(pen_.color(), across == 0, length);
+    painter_.drawImage(penPos_, strip, across == 0 ? QRect(0, 0, 1, length) : QRect(0, 0, length, 1));
+    penPos_ = QPoint(x, y);
+    return;
+  }
+  if ((x == penPos_.x() || y == penPos_.y()) && pen_.style() == Qt::SolidLine && width >= 1 && width <= 2 &&
+      DrawsWholePixels(painter_)) {
+    const QRect covered = QRect(QPoint(std::min(x, penPos_.x()), std::min(y, penPos_.y())),
+                                QPoint(std::max(x, penPos_.x()), std::max(y, penPos_.y())))
+                              .adjusted(-width / 2, -width / 2, (width - 1) / 2, (width - 1) / 2);
+    painter_.fillRect(covered, pen_.color());
+    penPos_ = QPoint(x, y);
+    return;
+  }
   painter_.setPen(pen_);
   painter_.drawLine(penPos_, QPoint(x, y));
   penPos_ = QPoint(x, y);
@@ -66,13 +182,29 @@ void PainterSurface::LineTo(int x, int y) {
 void PainterSurface::TextOut(int x, int y, const QString& text) {
   painter_.setFont(font_);
   painter_.setPen(fontColor_);
-  const QFontMetrics metrics(font_, painter_.device());
-  painter_.drawText(QPoint(x, y + metrics.ascent()), text);
+  Metrics();
+  const QString key = TextKey(fontKey_, text);
+  QStaticText* laidOut = LaidOutTexts().object(key);
+  if (!laidOut) {
+    laidOut = new QStaticText(text);
+    laidOut->setTextFormat(Qt::PlainText);
+    laidOut->prepare(QTransform(), font_);
+    LaidOutTexts().insert(key, laidOut);
+  }
+  // Placed by its top-left corner, as drawText at the baseline (y + ascent) places it.
+  painter_.drawStaticText(QPoint(x, y), *laidOut);
 }
 
 int PainterSurface::TextWidth(const QString& text) {
-  const QFontMetrics metrics(font_, painter_.device());
-  return metrics.horizontalAdvance(text);
+  const QFontMetrics& metrics = Metrics();
+  const QString key = TextKey(fontKey_, text);
+  QHash<QString, int>& widths = TextWidths();
+  const auto kept = widths.constFind(key);
+  if (kept != widths.constEnd()) return *kept;
+  if (widths.size() >= KeptTexts) widths.clear();
+  const int width = metrics.horizontalAdvance(text);
+  widths.insert(key, width);
+  return width;
 }
 
 int PainterSurface::TextHeight() { return CharHeight(fontPoints_, ppi_); }

@@ -2,8 +2,10 @@
 // The drawing surface over a QPainter: the screen, images, SVG, PDF and the printer.
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPoint>
+#include <optional>
 
 #include "platform/DrawSurface.h"
 
@@ -35,4 +37,8 @@ private:
   QColor fontColor_;
   int fontPoints_ = 8;
   QPoint penPos_;
+  // The font's metrics on this device and its cache key, taken once per SetFont.
+  std::optional<QFontMetrics> metrics_;
+  QString fontKey_;
+  const QFontMetrics& Metrics();
 };

@@ -159,3 +159,69 @@ TEST_F(PaintedImageTest, TooLargeAnImageIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// The drawing surface copies circles and fills level and upright lines, solid or dotted, on
+// images; the pixels must be those that stroking the same shapes gives.
+TEST_F(PaintedImageTest, QuickCirclesAndLinesGiveTheStrokedPixels) {
+  const auto pen = [](int width) { return QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); };
+  int differing = 0;
+  for (const int width : {1, 2, 3}) {
+    for (const int radius : {2, 3, 10, 14, 18, 24, 32, 40}) {
+      for (const bool filled : {false, true}) {
+        QImage quick(240, 160, QImage::Format_RGB32);
+        QImage stroked(240, 160, QImage::Format_RGB32);
+        quick.fill(Qt::white);
+        stroked.fill(Qt::white);
+        {
+          QPainter painter(&quick);
+          painter.translate(-7, 5);
+          PainterSurface surface(painter, 96);
+          surface.SetPen(Colors::Red, width, PenStyle::Solid);
+          surface.SetBrush(Colors::Red, filled ? BrushStyle::Solid : BrushStyle::Clear);
+          for (int i = 0; i < 6; ++i) surface.Ellipse(13 * i + 3, 7 * i - 9, 13 * i + 3 + 2 * radius, 7 * i - 9 + 2 * radius);
+          surface.SetPen(Colors::Black, width, PenStyle::Solid);
+          for (int i = 0; i < 12; ++i) {
+            surface.MoveTo(5 + 17 * i, 40 + 9 * i);
+            surface.LineTo(i % 2 ? 300 - 23 * i : 5 + 17 * i, i % 2 ? 40 + 9 * i : -20 + 13 * i);
+          }
+          surface.MoveTo(60, 60);
+          surface.LineTo(60, 60);
+          surface.SetPen(Colors::Aqua, 1, PenStyle::Dot);
+          for (int length = 0; length <= 40; ++length) {
+            surface.MoveTo(100 + 3 * length, 30);
+            surface.LineTo(100 + 3 * length, 30 + length);
+            surface.MoveTo(20, 110 + length);
+            surface.LineTo(20 + length, 110 + length);
+          }
+        }
+        {
+          QPainter painter(&stroked);
+          painter.translate(-7, 5);
+          painter.setPen(pen(width));
+          painter.setPen(QPen(Qt::red, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+          painter.setBrush(filled ? QBrush(Qt::red) : QBrush(Qt::NoBrush));
+          for (int i = 0; i < 6; ++i) painter.drawEllipse(QRectF(13 * i + 3, 7 * i - 9, 2 * radius, 2 * radius));
+          painter.setPen(pen(width));
+          for (int i = 0; i < 12; ++i)
+            painter.drawLine(QPoint(5 + 17 * i, 40 + 9 * i),
+                             QPoint(i % 2 ? 300 - 23 * i : 5 + 17 * i, i % 2 ? 40 + 9 * i : -20 + 13 * i));
+          painter.drawLine(QPoint(60, 60), QPoint(60, 60));
+          painter.setPen(QPen(Qt::cyan, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
+          for (int length = 0; length <= 40; ++length) {
+            painter.drawLine(QPoint(100 + 3 * length, 30), QPoint(100 + 3 * length, 30 + length));
+            painter.drawLine(QPoint(20, 110 + length), QPoint(20 + length, 110 + length));
+          }
+        }
+        if (quick != stroked) {
+          ++differing;
+          ADD_FAILURE() << "pen " << width << " radius " << radius << (filled ? " filled" : " hollow");
+        }
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
