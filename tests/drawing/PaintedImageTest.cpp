@@ -1,5 +1,6 @@
-// The painter on a real QPainter: a partial repaint gives the pixels of a full one, and a
-// few pixels of a painted net.
+// The painter on a real QPainter: a partial repaint gives the pixels of a full one, the
+// surface's quick shapes give the stroked pixels, and a few pixels of painted nets.
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -7,7 +8,10 @@
 #include "bench/FullNet.h"
 #include "drawing/CanvasRender.h"
 #include "drawing/NetPainter.h"
+#include "netfile/NetReader.h"
 #include "platform/PainterSurface.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -222,6 +226,54 @@ TEST_F(PaintedImageTest, QuickCirclesAndLinesGiveTheStrokedPixels) {
     }
   }
   EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PaintedImageTest, AnExampleNetAsAnImageAndAPdfPage) {
+  ScriptedPrompts prompts;
+  QFile file(QStringLiteral(PLEXOR_SOURCE_DIR "/examples/feedback-loop.net"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  LoadNet(file, prompts);
+  ASSERT_EQ(ZEPCount, 2);
+  AdjustCanvasSizeToData();
+  UseScale(2);
+  const QImage image = RenderCanvasImage();
+  ASSERT_EQ(image.size(), QSize(1600, 1600));
+  const auto any = [&](const QImage& im, QRect area, auto test) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (test(QColor(im.pixel(x, y)))) return true;
+    return false;
+  };
+  const auto red = [](const QColor& c) { return c.red() > 200 && c.green() < 90 && c.blue() < 90; };
+  const auto teal = [](const QColor& c) { return c.red() < 60 && c.green() > 60 && c.green() < 200 && c.blue() > 60 && c.blue() < 200; };
+  const auto maroon = [](const QColor& c) { return c.red() > 80 && c.red() < 200 && c.green() < 60 && c.blue() < 60; };
+  // ZEP 1 "Acc" at (12, 6): its rim below the centre, and input B fed from ZEP 2 with a
+  // delay of 1, a delay after a scan: a red 2 left of the circle.
+  EXPECT_EQ(QColor(image.pixel(192, 128)), QColor(Qt::black));
+  EXPECT_TRUE(any(image, QRect(145, 112, 12, 14), red));
+  EXPECT_TRUE(any(image, QRect(QPoint(InputBox[1].Left, InputBox[1].Top), QPoint(InputBox[1].Right, InputBox[1].Bottom)), teal));
+  EXPECT_TRUE(any(image, QRect(QPoint(OutputBox[1].Left, OutputBox[1].Top), QPoint(OutputBox[1].Right, OutputBox[1].Bottom)), maroon));
+  EXPECT_EQ(QColor(image.pixel(16, 1500)), QColor(Qt::cyan));
+
+  BWMode = true;
+  const QImage mono = RenderCanvasImage();
+  EXPECT_TRUE(any(mono, QRect(145, 112, 12, 14), red));
+  EXPECT_FALSE(any(mono, QRect(0, 0, 800, 400), teal));
+  EXPECT_FALSE(any(mono, QRect(0, 0, 800, 400), maroon));
+  EXPECT_EQ(QColor(mono.pixel(16, 1500)), QColor(Qt::white));
+
+  TempDir tmp;
+  ASSERT_TRUE(WriteCanvasPdf(tmp.File("net.pdf")));
+  QFile pdf(tmp.File("net.pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QByteArray bytes = pdf.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF"));
+  EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
+  EXPECT_FALSE(WriteCanvasPdf(tmp.File("no/such/folder/net.pdf")));
 }
 
 }  // namespace
