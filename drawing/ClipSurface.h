@@ -2,9 +2,11 @@
 // A drawing surface that passes on only the strokes, fills and texts that can meet one
 // rectangle of the paint area, so repainting a small exposed part of a large canvas costs
 // little. Whatever can meet the rectangle is passed on unchanged, so the pixels inside it
-// are exactly those of a full paint. Pens, brushes, fonts and text metrics always pass.
+// are exactly those of a full paint. Fonts and text metrics always pass; a pen, brush or
+// text colour passes just before the first stroke, fill or text that uses it.
 #include <QPoint>
 #include <QRect>
+#include <optional>
 
 #include "platform/DrawSurface.h"
 
@@ -29,9 +31,24 @@ public:
 private:
   // True when the box (inclusive), widened by `margin` on every side, meets the area.
   bool Meets(int left, int top, int right, int bottom, int margin) const;
+  void PassPen();
+  void PassBrush();
+  void PassFontColor();
 
   DrawSurface& inner_;
   QRect area_;
+  struct Pen {
+    Rgb Color;
+    int Width = 1;
+    PenStyle Style = PenStyle::Solid;
+  };
+  struct Brush {
+    Rgb Color;
+    BrushStyle Style = BrushStyle::Solid;
+  };
+  std::optional<Pen> pen_;            // set here, not yet passed on
+  std::optional<Brush> brush_;
+  std::optional<Rgb> fontColor_;
   int penWidth_ = 1;
   int textHeight_ = 0;
   QPoint penPos_;

@@ -3,6 +3,7 @@
 #include "drawing/NetPainter.h"
 
 #include "DrawingFixture.h"
+#include "bench/FullNet.h"
 
 namespace {
 
@@ -328,6 +329,42 @@ TEST_F(NetPainterTest, AbsurdPositionsNeitherOverflowNorIndexBeyondTheTables) {
   EXPECT_GE(s.IndexOf("Ellipse 4194272,-4194336,4194336,-4194272"), 0);
   EXPECT_EQ(ToPixels(2000000000), 4194304);
   EXPECT_EQ(ToPixels(-2000000000), -4194304);
+}
+
+TEST_F(NetPainterTest, APartialPaintPassesOnlyWhatMeetsTheExposedPart) {
+  FillFullNet();
+  CanvasWidth = 1000;
+  CanvasHeight = 1000;
+  UseScale(1);
+  RecordingSurface full;
+  PaintNet(full, 20000, 20000, Whole(20000, 20000));
+  const auto boxes = [] { return QList<TLabelBox>{InputBox[1], InputBox[512], OutputBox[256], CommentBox[32], DotBox[64]}; };
+  const QList<TLabelBox> afterFull = boxes();
+  InputBox.Fill({});
+  OutputBox.Fill({});
+  CommentBox.Fill({});
+  DotBox.Fill({});
+
+  // A strip around ZEP 1 at (90, 8): its circle and labels, a few grid lines, little else.
+  RecordingSurface part;
+  PaintNet(part, 20000, 20000, QRect(1790, 150, 30, 20));
+  EXPECT_LT(part.Calls.size(), full.Calls.size() / 20);
+  EXPECT_EQ(part.Calls.mid(0, 2), QStringList({"Brush 255,255,255 Solid", "FillRect 1790,150,1820,170"}));
+  EXPECT_GE(part.IndexOf("Ellipse 1760,120,1840,200"), 0);
+  EXPECT_EQ(part.IndexOf("Ellipse 1960,120,2040,200"), -1);  // ZEP 2, beyond the strip
+  // Grid lines within reach run the whole canvas, so their dots fall as in a full paint.
+  EXPECT_GE(part.IndexOf("MoveTo 1800,0"), 0);
+  EXPECT_EQ(part.Calls[part.IndexOf("MoveTo 1800,0") + 1], "LineTo 1800,20000");
+  EXPECT_EQ(part.IndexOf("MoveTo 1840,0"), -1);
+  // Every label box is recorded all the same.
+  EXPECT_EQ(boxes(), afterFull);
+
+  RecordingSurface nothing;
+  InputBox.Fill({});
+  PaintNet(nothing, 20000, 20000, QRect());
+  EXPECT_TRUE(nothing.Matching("Text").isEmpty());
+  EXPECT_TRUE(nothing.Matching("LineTo").isEmpty());
+  EXPECT_EQ(boxes(), afterFull);
 }
 
 }  // namespace
