@@ -578,6 +578,23 @@ TEST_F(NetEditTest, ARenameLeavesSourcesLinkedToOtherElementsOfThatName) {
   EXPECT_EQ(ZEPText[6].SourceB.Str(), QStringLiteral("Tail"));
 }
 
+TEST_F(NetEditTest, EnterInTheMainWindowOpensTheDialogOnce) {
+  CurZEP = 3;
+  Picked = false;
+  EXPECT_FALSE(form->FormKeyDown(Qt::Key_Return, Qt::NoModifier));
+  EXPECT_FALSE(dialog->isVisible());
+  Picked = true;
+  EXPECT_TRUE(form->FormKeyDown(Qt::Key_Return, Qt::NoModifier));
+  ASSERT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->ZEPNameEdit->text(), QStringLiteral("Sub1"));
+  // Enter again while it shows keeps what the user typed.
+  Type(dialog->ZEPNameEdit, "Typed");
+  form->FormKeyDown(Qt::Key_Return, Qt::NoModifier);
+  EXPECT_EQ(dialog->ZEPNameEdit->text(), QStringLiteral("Typed"));
+  Save();
+  EXPECT_EQ(ZEPText[3].Name.Str(), QStringLiteral("Typed"));
+}
+
 TEST_F(NetEditTest, ArrowPictures) {
   RecordingSurface a;
   dialog->InAPaintPaint(a);
