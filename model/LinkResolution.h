@@ -4,9 +4,21 @@
 #include <QByteArray>
 #include <QHash>
 
+#include "model/NetDef.h"
+
 // Recomputes the links of every ZEP. Raises EConvertError on a delay that is no integer;
 // the links not yet recomputed then keep their values.
 void ResolveLinks();
+
+// What a file wrote of a source beyond the 15 bytes that SourceA and SourceB hold. A ZEP
+// name of 14 or 15 bytes with its delay suffix ("LowpassFilter12-3") is longer than the
+// field; the reader keeps the rest here so that the next ResolveLinks reads the source
+// whole, and ResolveLinks empties it.
+struct TSourceRest {
+  ShortString<255> A;
+  ShortString<255> B;
+};
+extern Table<TSourceRest, MaxZEP> SourceRest;
 
 // ASCII letters turned to upper case; other bytes stay.
 QByteArray UpperAscii(QByteArray text);
@@ -26,6 +38,38 @@ public:
   // The number of the first element of that name, 0 when there is none.
   int Find(const QByteArray& name) const;
 
+  // A name of up to 15 bytes in upper case, packed with its length into 16 bytes, so that
+  // keys cost no allocation. Longer texts are no names of the net.
+  struct Key {
+    quint64 Low = 0;
+    quint64 High = 0;
+    friend bool operator==(const Key&, const Key&) = default;
+  };
+
 private:
-  QHash<QByteArray, int> index_;
+  QHash<Key, int> index_;
+};
+
+size_t qHash(const NameIndex::Key& key, size_t seed = 0);
+
+// The link a source text stands for.
+struct TSourceLink {
+  int Kind = KindNone;
+  int Delay = 0;
+  int Index = 0;
+  // Kind 3 is kind 2 without delay.
+  bool SameAs(int kind, int delay, int index) const;
+};
+
+// Resolves source texts against the Input and ZEP names in the tables.
+class SourceResolver {
+public:
+  SourceResolver();
+  // The link of `text`; `bare` receives the name that is stored when a delay suffix is
+  // taken off. Raises EConvertError on a delay that is no integer.
+  TSourceLink Resolve(const QByteArray& text, TName* bare = nullptr) const;
+
+private:
+  NameIndex inputs_;
+  NameIndex zeps_;
 };

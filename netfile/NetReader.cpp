@@ -184,6 +184,8 @@ private:
     if (n == 0) return;
     TZEPText& text = ZEPText[n];
     TZEPPos& pos = ZEPPos[n];
+    TSourceRest& rest = SourceRest[n];
+    rest = {};
     text.Name = FieldText(key, TName::MaxLength);
     int piece = 1;
     for (qsizetype comma; (comma = value.indexOf(',')) >= 0; ++piece) {
@@ -193,12 +195,23 @@ private:
         case 2: pos.Y = ItemToInt(item); break;
         case 3: pos.OutLength = ItemToInt(item); break;
         case 4: text.FuncName = FieldText(item, TName::MaxLength); break;
-        case 5: text.SourceA = FieldText(item, TName::MaxLength); break;
+        case 5: StoreSource(item, text.SourceA, rest.A); break;
         default: break;
       }
       value = TrimBlanks(value.sliced(comma + 1));
     }
-    text.SourceB = FieldText(value, TName::MaxLength);
+    StoreSource(value, text.SourceB, rest.B);
+  }
+
+  // A source longer than its field that holds a delay suffix keeps what does not fit for
+  // the link resolution, which reads the source whole.
+  static void StoreSource(QByteArrayView item, TName& field, ShortString<255>& rest) {
+    if (item.size() > TName::MaxLength && item.contains('-')) {
+      field = item.first(TName::MaxLength).toByteArray();
+      rest = item.sliced(TName::MaxLength).toByteArray();
+    } else {
+      field = FieldText(item, TName::MaxLength);
+    }
   }
 
   // An Input or Output line: X, Y and an optional length.

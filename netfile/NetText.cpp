@@ -24,7 +24,19 @@ QByteArray FieldText(QByteArrayView text, int limit) {
   return text.first(end).toByteArray();
 }
 
-int ItemToInt(QByteArrayView text) { return StrToInt(QString::fromLatin1(text)); }
+// Plain decimals of up to nine digits, as the writer writes them, are read here directly;
+// everything else (blanks, signs, hexadecimal, errors) goes through the full conversion.
+int ItemToInt(QByteArrayView text) {
+  const qsizetype sign = !text.isEmpty() && text[0] == '-' ? 1 : 0;
+  const qsizetype digits = text.size() - sign;
+  if (digits >= 1 && digits <= 9) {
+    int value = 0;
+    qsizetype i = sign;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
+    if (i == text.size()) return sign ? -value : value;
+  }
+  return StrToInt(QString::fromLatin1(text));
+}
 
 QByteArrayView Between(QByteArrayView text, qsizetype open, qsizetype close) {
   const qsizetype begin = open + 1;

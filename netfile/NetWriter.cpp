@@ -2,7 +2,10 @@
 
 #include <QSaveFile>
 #include <algorithm>
+#include <charconv>
+#include <string>
 
+#include "model/LinkResolution.h"
 #include "model/NetDef.h"
 #include "netfile/ConnectionKeys.h"
 #include "netfile/NetText.h"
@@ -13,13 +16,19 @@ namespace {
 constexpr int MaxLineLength = 255;
 constexpr int NamesPerLine = 8;
 
+// Builds the file in one buffer, appending each item in place: a full net is some two
+// thousand lines, and a temporary text per item would cost more than the writing.
 class NetTextWriter {
 public:
   QByteArray Text(const QDate& saved) {
-    out_.reserve(96 * 1024);
-    Line("$ Edited on " + NetFileDate(saved));
+    out_.reserve(std::size_t{128} * 1024);
+    Put("$ Edited on ");
+    Put(NetFileDate(saved));
+    EndLine();
     Line("[FileType]");
-    Line("Network = " + QByteArray::number(NetFileType));
+    Put("Network = ");
+    PutNumber(NetFileType);
+    EndLine();
     Line("[ZEPList]");
     NameLines("Library = ", LibFuncName, LibFuncCount);
     NameLines("User = ", UserFuncName, UserFuncCount);
@@ -35,64 +44,101 @@ public:
     for (int i = 1; i <= DotCount; ++i) PointLine("*", DotPos[i]);
     Line("[Connection]");
     for (int k = 1; k <= ConnCount; ++k) ConnectionLine(k);
-    return out_;
+    return QByteArray(out_.data(), static_cast<qsizetype>(out_.size()));
   }
 
 private:
-  void Line(const QByteArray& text) {
-    out_.append(text);
-    out_.append("\r\n");
+  void Put(const char* text) { out_.append(text); }
+  void Put(const QByteArray& text) { out_.append(text.constData(), static_cast<std::size_t>(text.size())); }
+  void Put(char c) { out_.push_back(c); }
+  void PutNumber(int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out_.append(digits, static_cast<std::size_t>(end - digits));
+  }
+  void PutNumbers(int x, int y) {
+    PutNumber(x);
+    Put(',');
+    PutNumber(y);
+  }
+  void EndLine() { out_.append("\r\n", 2); }
+  void Line(const char* text) {
+    Put(text);
+    EndLine();
   }
 
   // A line that begins with "$" or "[" reads as a comment or a section header, so a key
   // that begins so is written after a blank, which the reader trims off again.
-  static QByteArray Key(const QByteArray& key) {
-    if (key.startsWith('$') || key.startsWith('[')) return ' ' + key;
-    return key;
+  void PutKey(const QByteArray& key) {
+    if (key.startsWith('$') || key.startsWith('[')) Put(' ');
+    Put(key);
+    Put(" = ");
   }
-
-  static QByteArray Numbers(int x, int y) { return QByteArray::number(x) + ',' + QByteArray::number(y); }
 
   // The names in lines of up to eight, joined by "," without blanks.
   template <typename Names>
   void NameLines(const char* prefix, const Names& names, int count) {
-    QByteArray line;
     for (int i = 1; i <= count; ++i) {
-      line.append(names[i].Bytes());
-      if (i % NamesPerLine == 0) {
-        Line(prefix + line);
-        line.clear();
-      } else if (i < count) {
-        line.append(',');
-      }
+      if (i % NamesPerLine == 1) Put(prefix);
+      Put(names[i].Bytes());
+      if (i % NamesPerLine == 0 || i == count) EndLine();
+      else Put(',');
     }
-    if (!line.isEmpty()) Line(prefix + line);
   }
 
-  // A source with its delay suffix. A negative delay, which only a file can give, is
-  // written too, so that it reads back as it was read.
-  static QByteArray Source(const TName& name, int delay) {
-    if (delay == 0) return name.Bytes();
-    return name.Bytes() + '-' + QByteArray::number(delay);
+  // A source as a text that reads back to the link it has: its name, with "-" and the
+  // delay when the delay is not 0 (a negative one, which only a file can give, too). When
+  // the bare name would read as another element (a ZEP fed without delay while an Input
+  // bears the same name), "-0" is written, and the link survives.
+  void PutSource(const TName& name, int kind, int delay, int index) {
+    const QByteArray bare = name.Bytes();
+    Put(bare);
+    if (delay != 0 || (kind != KindInput && !ReadsBackAs(bare, kind, delay, index) &&
+                       ReadsBackAs(bare + "-0", kind, delay, index))) {
+      Put('-');
+      PutNumber(delay);
+    }
+  }
+
+  bool ReadsBackAs(const QByteArray& text, int kind, int delay, int index) const {
+    try {
+      return resolver_.Resolve(text).SameAs(kind, delay, index);
+    } catch (const RuntimeError&) {
+      return false;  // a text that would not load is no candidate
+    }
   }
 
   void ZEPLine(int i) {
     const TZEPText& text = ZEPText[i];
     const TZEPPos& pos = ZEPPos[i];
     const TZEPLink& link = ZEPLink[i];
-    Line(Key(text.Name.Bytes()) + " = " + Numbers(pos.X, pos.Y) + ',' + QByteArray::number(pos.OutLength) +
-         ',' + text.FuncName.Bytes() + ',' + Source(text.SourceA, link.ADelay) + ',' +
-         Source(text.SourceB, link.BDelay));
+    PutKey(text.Name.Bytes());
+    PutNumbers(pos.X, pos.Y);
+    Put(',');
+    PutNumber(pos.OutLength);
+    Put(',');
+    Put(text.FuncName.Bytes());
+    Put(',');
+    PutSource(text.SourceA, link.AKind, link.ADelay, link.AIndex);
+    Put(',');
+    PutSource(text.SourceB, link.BKind, link.BDelay, link.BIndex);
+    EndLine();
   }
 
   void TerminalLine(const TName& name, const TTermPos& pos, int usualLength) {
-    QByteArray line = Key(name.Bytes()) + " = " + Numbers(pos.X, pos.Y);
-    if (pos.Length != usualLength) line += ',' + QByteArray::number(pos.Length);
-    Line(line);
+    PutKey(name.Bytes());
+    PutNumbers(pos.X, pos.Y);
+    if (pos.Length != usualLength) {
+      Put(',');
+      PutNumber(pos.Length);
+    }
+    EndLine();
   }
 
   void PointLine(const QByteArray& key, const TGridPoint& pos) {
-    Line(Key(key) + " = " + Numbers(pos.X, pos.Y));
+    PutKey(key);
+    PutNumbers(pos.X, pos.Y);
+    EndLine();
   }
 
   // The connection's destination as the last rebuild laid it; "?" when that names no
@@ -116,22 +162,29 @@ private:
   }
 
   void ConnectionLine(int k) {
-    QByteArray points;
+    const std::size_t lineStart = out_.size();
+    QByteArray key = ConnKeysFromFile ? ConnKeyRead[k].Bytes() : RoutedKey(k);
+    // An empty key would make the reader skip the line.
+    if (TrimBlanks(key).isEmpty()) key = "?";
+    PutKey(key);
+    const std::size_t pointsStart = out_.size();
     const int count = std::clamp(ConnPointCount[k], 0, MaxConnPoint);
-    for (int p = 1; p <= count; ++p)
-      points += '(' + Numbers(ConnPoint[k][p].X, ConnPoint[k][p].Y) + ')';
+    for (int p = 1; p <= count; ++p) {
+      Put('(');
+      PutNumbers(ConnPoint[k][p].X, ConnPoint[k][p].Y);
+      Put(')');
+    }
     // A line without points would have an empty value, which the reader skips, and every
     // later connection would move up one number; "()" reads back as no points.
-    if (points.isEmpty()) points = "()";
-    QByteArray key = Key(ConnKeysFromFile ? ConnKeyRead[k].Bytes() : RoutedKey(k));
-    // The key is only informative: a long one is shortened so the line stays whole, and
-    // an empty one would make the reader skip the line.
-    key.truncate(MaxLineLength - 3 - points.size());
-    if (TrimBlanks(key).isEmpty()) key = "?";
-    Line(key + " = " + points);
+    if (count == 0) Put("()");
+    // The key is only informative: a long one is shortened so the line stays whole.
+    const std::size_t length = out_.size() - lineStart;
+    if (length > MaxLineLength) out_.erase(pointsStart - 3 - (length - MaxLineLength), length - MaxLineLength);
+    EndLine();
   }
 
-  QByteArray out_;
+  const SourceResolver resolver_;
+  std::string out_;
 };
 
 }  // namespace

@@ -123,7 +123,9 @@ inline QString CheckRoundTrip(const QByteArray& bytes) {
   if (!warnings.isEmpty()) return QStringLiteral("the saved file overfills a table");
   if (const QString difference = FirstDifference(loaded, Snapshot(functions)); !difference.isEmpty())
     return difference;
-  if (NetFileText(date) != saved) return QStringLiteral("saving the reloaded net gives other bytes");
+  if (const QByteArray again = NetFileText(date); functions && again != saved)
+    return QStringLiteral("saving the reloaded net gives other bytes:\n") +
+           FirstDifference(QString::fromLatin1(saved).split('\n'), QString::fromLatin1(again).split('\n'));
 
   // The routes of whatever was read, and their file, must stay inside the tables too.
   RebuildRoutes();

@@ -109,6 +109,25 @@ TEST_F(NetWriterTest, ElementLinesLeaveOutUsualLengthsAndZeroDelays) {
   EXPECT_EQ(Section("[Dot]"), (QList<QByteArray>{"* = 7,-1"}));
 }
 
+TEST_F(NetWriterTest, SourcesAreWrittenSoTheyReadBackToTheSameLink) {
+  InputCount = 2;
+  InputName[1] = "Fb";
+  InputName[2] = "Q";
+  ZEPCount = 3;
+  ZEPText[1] = {"Fb", "Non", "Non", "Non"};
+  ZEPText[2] = {"Use", "Non", "fb", "Fb"};  // the ZEP Fb without delay; the Input Fb
+  ZEPLink[2] = {0, KindZEP, 0, 1, KindInput, 0, 1, 0};
+  ZEPText[3] = {"Odd", "Non", "Q", "Non"};    // resolved to nothing, as "Q-3" once did
+  ZEPLink[3] = {};
+  EXPECT_EQ(Section("[ZEP]"), (QList<QByteArray>{"Fb = 0,0,0,Non,Non,Non", "Use = 0,0,0,Non,fb-0,Fb",
+                                                 "Odd = 0,0,0,Non,Q-0,Non"}));
+  const TZEPLink use = ZEPLink[2];
+  ScriptedPrompts prompts;
+  Load(Text(), prompts);
+  EXPECT_EQ(ZEPLink[2], use);
+  EXPECT_EQ(ZEPLink[3], TZEPLink{});
+}
+
 TEST_F(NetWriterTest, KeysThatWouldReadAsCommentOrHeaderAreWrittenAfterABlank) {
   InputCount = 1;
   InputName[1] = "$in";

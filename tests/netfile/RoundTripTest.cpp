@@ -5,6 +5,7 @@
 #include "fuzz/RoundTripCheck.h"
 #include "model/LinkResolution.h"
 #include "netfile/NetWriter.h"
+#include "platform/Errors.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -68,6 +69,33 @@ TEST_F(RoundTripTest, ExamplesShowWhatTheyAreMadeFor) {
     user |= ZEPLink[i].FuncCode > 100;
   }
   EXPECT_TRUE(library && user);
+}
+
+TEST_F(RoundTripTest, AFullLengthNameFeedsThroughADelayAfterSaveAndLoad) {
+  ZEPCount = 2;
+  ZEPText[1] = {"LowpassFilter12", "Non", "Non", "Non"};
+  ZEPText[2] = {"Consumer", "Non", "LowpassFilter12", "LowpassFilt-x"};
+  ZEPLink[2] = {0, KindZEP, 3, 1, KindZEP, 12, 1, 0};
+  const QByteArray saved = NetFileText(QDate(2024, 3, 7));
+  ASSERT_TRUE(saved.contains("Consumer = 0,0,0,Non,LowpassFilter12-3,LowpassFilt-x-12\r\n"));
+
+  SetUp();
+  ScriptedPrompts prompts;
+  QByteArray text = saved;
+  text.replace("LowpassFilt-x-12", "LowpassFilter12-7");
+  Load(text, prompts);
+  EXPECT_EQ(ZEPLink[2], (TZEPLink{0, KindZEP, 3, 1, KindZEP, 7, 1, 0}));
+  EXPECT_EQ(ZEPText[2].SourceA, "LowpassFilter12");
+  EXPECT_EQ(NetFileText(QDate(2024, 3, 7)), text);
+
+  // A suffix that is no number still stops the load, and leaves nothing to a later
+  // resolution of names typed since.
+  SetUp();
+  text.replace("LowpassFilter12-7", "LowpassFilter12-q");
+  EXPECT_THROW(Load(text, prompts), EConvertError);
+  ZEPText[2].SourceB = "LowpassFilter12";
+  ResolveLinks();
+  EXPECT_EQ(ZEPLink[2].BKind, KindZEPNoDelay);
 }
 
 // Every input the fuzzer found wanting is kept here and must now pass.

@@ -1,0 +1,87 @@
+// The ".net" file on the fullest net the tables hold (256 ZEPs, 512 Inputs, 256 Outputs,
+// 32 Comments, 64 Dots, 512 connections of 5 points, 64 + 256 function names): loading with
+// link resolution, saving, and laying every connection again. Target: each under 1 ms.
+#include <QBuffer>
+#include <QDate>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "bench/FullNet.h"
+#include "drawing/Routing.h"
+#include "netfile/NetReader.h"
+#include "netfile/NetWriter.h"
+#include "platform/Prompts.h"
+
+namespace {
+
+class SilentPrompts : public Prompts {
+public:
+  void Warning(const QString&) override {}
+  Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
+  Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
+  Answer AskYesNo(const QString&) override { return Answer::No; }
+  void ShowError(const QString&) override {}
+  std::optional<QString> OpenFile(const QString&, const QString&) override { return std::nullopt; }
+  std::optional<QString> SaveFile(const QString&, const QString&) override { return std::nullopt; }
+};
+
+// The full net with the names its links stand for: every ZEP has a function from one of
+// the lists, input A from a ZEP through a delay, input B from an Input, and an Output of
+// its name, so resolving and routing meet every reference (768 connections are asked for).
+void SetUpNamedFullNet() {
+  ResetNetDef();
+  FillFullNet();
+  for (int i = 1; i <= ZEPCount; ++i) {
+    TZEPText& text = ZEPText[i];
+    const TZEPLink& link = ZEPLink[i];
+    text.FuncName = link.FuncCode > 100 ? UserFuncName[link.FuncCode - 100] : LibFuncName[link.FuncCode];
+    const bool fed = link.AIndex >= 1 && link.AIndex <= ZEPCount;
+    text.SourceA = fed ? ZEPText[link.AIndex].Name : TName("Non");
+    text.SourceB = InputName[link.BIndex];
+    OutputName[i] = text.Name;
+  }
+}
+
+QByteArray FullNetText() {
+  SetUpNamedFullNet();
+  return NetFileText(QDate(2024, 3, 7));
+}
+
+void BM_LoadWithResolveLinks(benchmark::State& state) {
+  QByteArray text = FullNetText();
+  SilentPrompts prompts;
+  for (auto _ : state) {
+    QBuffer in(&text);
+    in.open(QIODevice::ReadOnly);
+    LoadNet(in, prompts);
+  }
+  if (ZEPCount != MaxZEP || ConnCount != MaxConn || ZEPLink[MaxZEP].OutIndex != MaxZEP)
+    state.SkipWithError("the full net did not load whole");
+  state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_LoadWithResolveLinks)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveText(benchmark::State& state) {
+  SetUpNamedFullNet();
+  for (auto _ : state) benchmark::DoNotOptimize(NetFileText(QDate(2024, 3, 7)));
+}
+BENCHMARK(BM_SaveText)->Unit(benchmark::kMicrosecond);
+
+// The whole Save: the text, a temporary file, and the replacement of the old file.
+void BM_SaveFile(benchmark::State& state) {
+  SetUpNamedFullNet();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("full.net"));
+  for (auto _ : state) WriteNetFile(path, QDate(2024, 3, 7));
+}
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMicrosecond);
+
+void BM_RebuildRoutes(benchmark::State& state) {
+  SetUpNamedFullNet();
+  for (int i = 1; i <= ZEPCount; ++i) ZEPLink[i].OutIndex = i;
+  for (auto _ : state) RebuildRoutes();
+  if (ConnCount != MaxConn) state.SkipWithError("the table was not filled");
+}
+BENCHMARK(BM_RebuildRoutes)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
