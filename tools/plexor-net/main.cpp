@@ -1,6 +1,8 @@
 // plexor-net: loads, checks, converts and renders ".net" files without a display.
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "tools/plexor-net/NetCommands.h"
 
@@ -17,10 +19,17 @@ const char* const Usage =
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Fonts need a GUI application; the offscreen platform needs no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  QStringList args = QGuiApplication::arguments().mid(1);
+  // Fonts need a GUI application, and only render draws; the other commands run on a core
+  // application, which keeps their error output free of the platform's messages.
+  std::unique_ptr<QCoreApplication> app;
+  if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
+    // The offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  QStringList args = QCoreApplication::arguments().mid(1);
   if (args.isEmpty()) {
     std::fputs(Usage, stderr);
     return ExitUsage;

@@ -1,3 +1,0 @@
-// Subcommands not built yet.
-#include "tools/plexor-net/NetCommands.h"
-
