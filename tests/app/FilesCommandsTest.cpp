@@ -214,6 +214,16 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   EXPECT_EQ(form->windowTitle(), title);
   EXPECT_EQ(NetFileName, "New.net");
 
+  // Once the disk takes it, the same save names the file; the network folder stays.
+  prompts.Files = {path};
+  Run(&TNetForm::SaveBtnClick);
+  EXPECT_EQ(Read(path), Dated(NewExampleBody));
+  EXPECT_FALSE(Edited);
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + path);
+  EXPECT_EQ(NetFileName, "kept.net");
+  EXPECT_EQ(NetworkDataPath.Str(), app.Path());
+  Edited = true;
+
   // The question before a load: a save that fails ends the load, so nothing is lost.
   setrlimit(RLIMIT_FSIZE, &small);
   std::signal(SIGXFSZ, SIG_IGN);
