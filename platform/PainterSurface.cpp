@@ -12,21 +12,21 @@
 namespace {
 QColor ToColor(Rgb c) { return QColor(c.Red, c.Green, c.Blue); }
 
-// Laying out a text costs more than drawing it, and a canvas repaints the same names
-// again and again: laid-out texts and widths are kept per font, within a bound.
-constexpr int KeptTexts = 8192;
+constexpr int KeptFonts = 64;
 
-QCache<QString, QStaticText>& LaidOutTexts() {
-  static QCache<QString, QStaticText> texts(KeptTexts);
+// The kept texts of one font on devices of one resolution.
+std::shared_ptr<FontTexts> TextsOfFont(const QString& key) {
+  static QHash<QString, std::shared_ptr<FontTexts>> fonts;
+  std::shared_ptr<FontTexts>& texts = fonts[key];
+  if (!texts) {
+    if (fonts.size() > KeptFonts) {
+      fonts.clear();
+      return fonts[key] = std::make_shared<FontTexts>();
+    }
+    texts = std::make_shared<FontTexts>();
+  }
   return texts;
 }
-
-QHash<QString, int>& TextWidths() {
-  static QHash<QString, int> widths;
-  return widths;
-}
-
-QString TextKey(const QString& fontKey, const QString& text) { return fontKey + QChar(0x1f) + text; }
 
 // On a raster device without smoothing and at a whole-pixel offset, a shape comes out
 // with the same pixels wherever it is drawn: a circle can be drawn once and copied, and a
@@ -64,14 +64,10 @@ constexpr int KeptEllipses = 256;
 
 // An ellipse of the given size drawn once with the pen and brush, `margin` pixels in.
 const QImage& EllipseImage(int width, int height, const QPen& pen, const QBrush& brush, int margin) {
-  static QHash<QString, QImage> images;
-  const QString key = QStringLiteral("%1,%2,%3,%4,%5,%6")
-                          .arg(width)
-                          .arg(height)
-                          .arg(pen.color().rgba())
-                          .arg(pen.width())
-                          .arg(brush.style())
-                          .arg(brush.color().rgba());
+  static QHash<QByteArray, QImage> images;
+  const quint32 fields[] = {quint32(width), quint32(height), pen.color().rgba(), quint32(pen.width()),
+                            quint32(brush.style()), brush.color().rgba()};
+  const QByteArray key(reinterpret_cast<const char*>(fields), sizeof fields);
   const auto kept = images.constFind(key);
   if (kept != images.constEnd()) return *kept;
   if (images.size() >= KeptEllipses) images.clear();
@@ -120,7 +116,7 @@ void PainterSurface::SetFont(const QString& face, int points, bool bold, Rgb col
 const QFontMetrics& PainterSurface::Metrics() {
   if (!metrics_) {
     metrics_.emplace(font_, painter_.device());
-    fontKey_ = font_.key() + QChar(0x1f) + QString::number(painter_.device()->logicalDpiY());
+    texts_ = TextsOfFont(font_.key() + QChar(0x1f) + QString::number(painter_.device()->logicalDpiY()));
   }
   return *metrics_;
 }
@@ -180,16 +176,16 @@ void PainterSurface::LineTo(int x, int y) {
 }
 
 void PainterSurface::TextOut(int x, int y, const QString& text) {
-  painter_.setFont(font_);
+  // Setting the painter's font anew makes it look the font up again on the next text.
+  if (painter_.font() != font_) painter_.setFont(font_);
   painter_.setPen(fontColor_);
   Metrics();
-  const QString key = TextKey(fontKey_, text);
-  QStaticText* laidOut = LaidOutTexts().object(key);
+  QStaticText* laidOut = texts_->LaidOut.object(text);
   if (!laidOut) {
     laidOut = new QStaticText(text);
     laidOut->setTextFormat(Qt::PlainText);
     laidOut->prepare(QTransform(), font_);
-    LaidOutTexts().insert(key, laidOut);
+    texts_->LaidOut.insert(text, laidOut);
   }
   // Placed by its top-left corner, as drawText at the baseline (y + ascent) places it.
   painter_.drawStaticText(QPoint(x, y), *laidOut);
@@ -197,13 +193,12 @@ void PainterSurface::TextOut(int x, int y, const QString& text) {
 
 int PainterSurface::TextWidth(const QString& text) {
   const QFontMetrics& metrics = Metrics();
-  const QString key = TextKey(fontKey_, text);
-  QHash<QString, int>& widths = TextWidths();
-  const auto kept = widths.constFind(key);
+  QHash<QString, int>& widths = texts_->Widths;
+  const auto kept = widths.constFind(text);
   if (kept != widths.constEnd()) return *kept;
-  if (widths.size() >= KeptTexts) widths.clear();
+  if (widths.size() >= FontTexts::Kept) widths.clear();
   const int width = metrics.horizontalAdvance(text);
-  widths.insert(key, width);
+  widths.insert(text, width);
   return width;
 }
 

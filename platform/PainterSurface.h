@@ -1,13 +1,25 @@
 #pragma once
 // The drawing surface over a QPainter: the screen, images, SVG, PDF and the printer.
+#include <QCache>
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPoint>
+#include <QStaticText>
+#include <memory>
 #include <optional>
 
 #include "platform/DrawSurface.h"
+
+// Laying out a text costs more than drawing it, and a canvas repaints the same names again
+// and again: the laid-out texts and widths of a font are kept, within a bound.
+struct FontTexts {
+  static constexpr int Kept = 8192;
+  QCache<QString, QStaticText> LaidOut{Kept};
+  QHash<QString, int> Widths;
+};
 
 class PainterSurface : public DrawSurface {
 public:
@@ -37,8 +49,8 @@ private:
   QColor fontColor_;
   int fontPoints_ = 8;
   QPoint penPos_;
-  // The font's metrics on this device and its cache key, taken once per SetFont.
+  // The font's metrics on this device and its kept texts, taken once per SetFont.
   std::optional<QFontMetrics> metrics_;
-  QString fontKey_;
+  std::shared_ptr<FontTexts> texts_;
   const QFontMetrics& Metrics();
 };
