@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "drawing/ClipSurface.h"
+#include "drawing/ZEPLabels.h"
 
 namespace {
 
@@ -49,14 +50,9 @@ void PaintGrid(DrawSurface& surface, int width, int height, const QRect& area) {
     Line(surface, 0, y, width, y);
 }
 
-// The delay shown at an input fed from a ZEP: one scan more, in red, when the source comes
-// at or after this ZEP in the scan order; otherwise a stated delay above 0, in black.
-void PaintDelay(DrawSurface& surface, int x, int y, int zep, int kind, int delay, int source) {
-  if (kind < KindZEP) return;
-  if (source >= zep)
-    Text(surface, x, y, QString::number(delay + 1), Colors::Red);
-  else if (delay > 0)
-    Text(surface, x, y, QString::number(delay), Colors::Black);
+// The delay shown at an input fed from a ZEP: red for one scan more, else black.
+void PaintDelay(DrawSurface& surface, int x, int y, const DelayLabel& label) {
+  if (!label.Text.isEmpty()) Text(surface, x, y, label.Text, label.AfterScan ? Colors::Red : Colors::Black);
 }
 
 void PaintZEPLabels(DrawSurface& surface, const Metrics& m, int i, int X, int Y) {
@@ -66,9 +62,9 @@ void PaintZEPLabels(DrawSurface& surface, const Metrics& m, int i, int X, int Y)
     return;
   }
   Text(surface, X - 4 * m.R / 5, Y - m.R - m.h - 3, ZEPText[i].Name, Colors::Black);
-  PaintDelay(surface, X - m.T + 1, Y - m.R, i, link.AKind, link.ADelay, link.AIndex);
-  PaintDelay(surface, X - m.T + 1, Y + m.R - m.h - 3, i, link.BKind, link.BDelay, link.BIndex);
-  const QString function = FunctionNameText(link.FuncCode);
+  PaintDelay(surface, X - m.T + 1, Y - m.R, InputDelayLabel(i, link.AKind, link.AIndex, link.ADelay));
+  PaintDelay(surface, X - m.T + 1, Y + m.R - m.h - 3, InputDelayLabel(i, link.BKind, link.BIndex, link.BDelay));
+  const QString function = FunctionNameOf(link.FuncCode);
   if (!function.isEmpty()) Text(surface, X - m.R + 4, Y - m.h / 2, function, FunctionNameColor());
   Text(surface, X - 2, Y + m.h / 2 + 1, QString::number(i), FunctionNameColor());
 }
@@ -246,9 +242,3 @@ Rgb InputNameColor() { return BWMode ? Colors::Black : Colors::Teal; }
 Rgb OutputNameColor() { return BWMode ? Colors::Black : Colors::Maroon; }
 Rgb CommentTextColor() { return Colors::Black; }
 Rgb FunctionNameColor() { return BWMode ? Colors::Black : Colors::Blue; }
-
-QString FunctionNameText(int funcCode) {
-  if (funcCode >= 1 && funcCode <= Bounded(LibFuncCount, MaxLibFunc)) return LibFuncName[funcCode];
-  if (funcCode > 100 && funcCode - 100 <= Bounded(UserFuncCount, MaxUserFunc)) return UserFuncName[funcCode - 100];
-  return {};
-}

@@ -37,10 +37,6 @@ Rgb CommentTextColor();
 // The colour of a ZEP's function name and number.
 Rgb FunctionNameColor();
 
-// The text a ZEP shows for its function code: a library or user function name, or nothing
-// for a code that names no listed function.
-QString FunctionNameText(int funcCode);
-
 // Pen widths and the Dot radius of the current scale step.
 int CirclePenWidth();
 int LinePenWidth();

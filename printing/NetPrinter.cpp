@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/NetDef.h"
-#include "printing/ZEPLabels.h"
+#include "drawing/ZEPLabels.h"
 
 namespace {
 

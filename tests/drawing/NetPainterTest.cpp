@@ -1,6 +1,7 @@
 // The painter's exact calls: ZEP geometry and labels, delays, terminals, comments, Dots,
 // connections, grid, colours, fonts and the label boxes.
 #include "drawing/NetPainter.h"
+#include "drawing/ZEPLabels.h"
 
 #include "DrawingFixture.h"
 #include "bench/FullNet.h"
@@ -62,7 +63,7 @@ TEST_F(NetPainterTest, FunctionNamesComeFromListedNamesOnly) {
   const struct { int code; const char* shown; } cases[] = {
       {0, ""}, {1, "ADD"}, {2, "SUB"}, {3, ""}, {64, ""}, {65, ""}, {100, ""},
       {101, "MINE"}, {102, ""}, {356, ""}, {357, ""}, {-1, ""}};
-  for (const auto& c : cases) EXPECT_EQ(FunctionNameText(c.code), QString::fromLatin1(c.shown)) << c.code;
+  for (const auto& c : cases) EXPECT_EQ(FunctionNameOf(c.code), QString::fromLatin1(c.shown)) << c.code;
 }
 
 TEST_F(NetPainterTest, DelayLabels) {

@@ -4,7 +4,7 @@
 #include "model/NetDef.h"
 #include "printing/NetPrinter.h"
 #include "printing/PrintSampleNet.h"
-#include "printing/ZEPLabels.h"
+#include "drawing/ZEPLabels.h"
 #include "support/RecordingSurface.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "printing/ZEPLabels.h"
+#include "drawing/ZEPLabels.h"
 
 #include <algorithm>
 
