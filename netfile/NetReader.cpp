@@ -10,6 +10,7 @@
 #include "netfile/NetText.h"
 #include "platform/Errors.h"
 #include "platform/Prompts.h"
+#include "platform/StrToInt.h"
 
 namespace {
 
@@ -98,6 +99,26 @@ bool SplitsAtLastEquals(Section section) {
          section == Section::Dot;
 }
 
+// Where the key of a ZEP line ends. Its value starts with the X position, so a name holding
+// "=" is read up to the first "=" that an integer follows; a line where none does is split
+// at its first "=", which reports the conversion error as before.
+qsizetype ZEPKeyEnd(QByteArrayView line) {
+  const qsizetype first = line.indexOf('=');
+  for (qsizetype at = first; at >= 0; at = line.indexOf('=', at + 1)) {
+    QByteArrayView value = TrimBlanks(line.sliced(at + 1));
+    const qsizetype comma = value.indexOf(',');
+    if (comma >= 0) value = value.first(comma);
+    int number = 0;
+    if (TryStrToInt(QString::fromLatin1(value), number)) return at;
+  }
+  return first;
+}
+
+qsizetype KeyEnd(Section section, QByteArrayView line) {
+  if (section == Section::ZEP) return ZEPKeyEnd(line);
+  return SplitsAtLastEquals(section) ? line.lastIndexOf('=') : line.indexOf('=');
+}
+
 class NetReader {
 public:
   explicit NetReader(TCapacityCuts& cuts) : cuts_(cuts) {}
@@ -110,7 +131,7 @@ public:
       return true;
     }
     if (section_ == Section::None) return true;
-    const qsizetype equals = SplitsAtLastEquals(section_) ? line.lastIndexOf('=') : line.indexOf('=');
+    const qsizetype equals = KeyEnd(section_, line);
     if (equals < 0) return true;
     const QByteArrayView key = TrimBlanks(line.first(equals));
     const QByteArrayView value = TrimBlanks(line.sliced(equals + 1));

@@ -51,6 +51,9 @@ TEST_F(NetReaderTest, ReadsLinesBySectionRules) {
        {"[Label]", "a = b = 3,4", "[InData]", "x=y = 5,6", "[Dot]", "* = * = 7,8"},
        {"T 0", "I x=y 5,6,4", "C a = b 3,4", "D 7,8"}},
       {"a ZEP line keeps the '=' of its later items", {"[ZEP]", "Z = 1,2,3,F=G,A,B"}, {"T 0", "Z Z 1,2,3 F=G|A|B"}},
+      {"a ZEP name holding '=' ends at the first '=' that a number follows",
+       {"[ZEP]", "a=b = 1,2,3,F,A,B", "c = d = 4,5,6,F,A,B", "e=f=1 = 7,8,3,F=1,A,B"},
+       {"T 0", "Z a=b 1,2,3 F|A|B", "Z c = d 4,5,6 F|A|B", "Z e=f=1 7,8,3 F=1|A|B"}},
   };
   for (const Case& c : cases) {
     SetUp();
