@@ -25,7 +25,7 @@ inline void FillFullNet() {
     ZEPLink[i] = {};
     ZEPLink[i].FuncCode = i % 2 ? 1 + i % MaxLibFunc : 101 + i % MaxUserFunc;
     ZEPLink[i].AKind = KindZEP;
-    ZEPLink[i].AIndex = i % 3 ? i - 1 : i + 1;  // some delays after a scan
+    ZEPLink[i].AIndex = (i % 3 && i > 1) ? i - 1 : i + 1;  // some delays after a scan
     ZEPLink[i].ADelay = i % 4;
     ZEPLink[i].BKind = KindInput;
     ZEPLink[i].BIndex = i;
