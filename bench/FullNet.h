@@ -3,9 +3,20 @@
 // Inputs in eight columns on the left, a 16 × 16 block of ZEPs, Outputs in four columns on
 // the right, Comments along the bottom, Dots among the ZEPs and a connection of five
 // points into every ZEP input. Names are long, so text costs what it can cost.
+#include <QGuiApplication>
 #include <QString>
 
 #include "model/NetDef.h"
+
+// Fonts need a GUI application; the offscreen platform needs no display.
+inline void EnsureGuiApplication() {
+  static int argc = 1;
+  static char name[] = "plexor-bench";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  new QGuiApplication(argc, argv);
+}
 
 inline void FillFullNet() {
   ResetCounts();

@@ -17,17 +17,8 @@
 
 namespace {
 
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "bench_PlaceBench";
-  static char* argv[] = {name, nullptr};
-  if (QGuiApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
-
 void SetUpNet(int scale) {
-  EnsureApplication();
+  EnsureGuiApplication();
   ResetNetDef();
   FontName = QStringLiteral("Times New Roman");
   FillFullNet();

@@ -22,18 +22,6 @@ const QByteArray NewExampleBody =
     "Input1 = 0,5\r\nInput2 = 0,11\r\n[OutData]\r\nNew = 12,8\r\n[Label]\r\n[Dot]\r\n[Connection]\r\n"
     "New-A = (5,5)(4,5)\r\nNew-B = (5,11)(4,11)\r\nNew = (11,8)(11,8)(12,8)\r\n";
 
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 QByteArray Dated(const QByteArray& body) { return "$ Edited on " + NetFileDate(QDate::currentDate()) + "\r\n" + body; }
 
 class FilesCommands : public ::testing::Test {
@@ -56,8 +44,8 @@ protected:
 };
 
 TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
-  Write(NetPath("net.net"), Dated(NewExampleBody));
-  const QByteArray iniBefore = Read(app.File("Net.ini"));
+  ASSERT_TRUE(WriteBytes(NetPath("net.net"), Dated(NewExampleBody)));
+  const QByteArray iniBefore = ReadBytes(app.File("Net.ini"));
   NetworkDataPath = app.Path();
   Picked = true;
   prompts.Files = {NetPath("net.net")};
@@ -68,7 +56,7 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
   EXPECT_EQ(NetFileName, "net.net");
   EXPECT_EQ(NetworkDataPath.Str(), NetsFolder());
   EXPECT_EQ(ProfileFile(app.File("Net.ini")).ReadString("Network", "NetworkDataPath", ""), NetsFolder());
-  EXPECT_NE(Read(app.File("Net.ini")), iniBefore);
+  EXPECT_NE(ReadBytes(app.File("Net.ini")), iniBefore);
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(ZEPLink[1], (TZEPLink{0, KindInput, 0, 1, KindInput, 0, 2, 1}));
   EXPECT_EQ(ConnCount, 3);
@@ -79,16 +67,16 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
 
   // From the folder already remembered (here with its trailing separator) Net.ini stays.
   NetworkDataPath = NetsFolder() + "/";
-  const QByteArray iniAfter = Read(app.File("Net.ini"));
-  Write(app.File("Net.ini"), iniAfter + "; untouched\r\n");
+  const QByteArray iniAfter = ReadBytes(app.File("Net.ini"));
+  ASSERT_TRUE(WriteBytes(app.File("Net.ini"), iniAfter + "; untouched\r\n"));
   prompts.Files = {NetPath("net.net")};
   Run(&TNetForm::LoadClick);
-  EXPECT_EQ(Read(app.File("Net.ini")), iniAfter + "; untouched\r\n");
+  EXPECT_EQ(ReadBytes(app.File("Net.ini")), iniAfter + "; untouched\r\n");
   EXPECT_EQ(NetworkDataPath.Str(), NetsFolder() + "/");
 }
 
 TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
-  Write(NetPath("net.net"), Dated(NewExampleBody));
+  ASSERT_TRUE(WriteBytes(NetPath("net.net"), Dated(NewExampleBody)));
   const QString question = "YesNoCancel: Do you load an another net without saving the current net ?";
   NetworkDataPath = NetsFolder();
   NetFileName = "old.net";
@@ -122,7 +110,7 @@ TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
 }
 
 TEST_F(FilesCommands, LoadFailuresKeepTheNetAndSayWhy) {
-  Write(NetPath("bad.net"), "[InData]\r\nA = 1,2\r\nB = x,3\r\nC = 4,5\r\n");
+  ASSERT_TRUE(WriteBytes(NetPath("bad.net"), "[InData]\r\nA = 1,2\r\nB = x,3\r\nC = 4,5\r\n"));
   NetworkDataPath = NetsFolder();
   Edited = true;
 
@@ -162,7 +150,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
                                         "Save: New.net|" + app.Path()}));
   EXPECT_EQ(Scale, 1);
   EXPECT_EQ(NetworkDataPath.Str(), app.Path());
-  EXPECT_EQ(Read(app.File("first.net")),
+  EXPECT_EQ(ReadBytes(app.File("first.net")),
             Dated(QByteArray(NewExampleBody).replace("[Label]\r\n", "[Label]\r\nkept = 1,2\r\n")));
   EXPECT_EQ(form->windowTitle(), "Plexor -- " + app.File("first.net"));
   EXPECT_EQ(NetFileName, "first.net");
@@ -188,7 +176,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
 
 TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   const QString path = NetPath("kept.net");
-  Write(path, "old bytes\r\n");
+  ASSERT_TRUE(WriteBytes(path, "old bytes\r\n"));
   prompts.Files = {std::nullopt};
   Run(&TNetForm::NewClick);
   Edited = true;
@@ -208,7 +196,7 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
 
   ASSERT_EQ(prompts.Shown.size(), 2);
   EXPECT_TRUE(prompts.Shown[1].startsWith("Error: Cannot write file \"" + path + "\"")) << prompts.Shown[1].toStdString();
-  EXPECT_EQ(Read(path), "old bytes\r\n");
+  EXPECT_EQ(ReadBytes(path), "old bytes\r\n");
   EXPECT_EQ(QDir(NetsFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.net"});
   EXPECT_TRUE(Edited);
   EXPECT_EQ(form->windowTitle(), title);
@@ -217,7 +205,7 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   // Once the disk takes it, the same save names the file; the network folder stays.
   prompts.Files = {path};
   Run(&TNetForm::SaveBtnClick);
-  EXPECT_EQ(Read(path), Dated(NewExampleBody));
+  EXPECT_EQ(ReadBytes(path), Dated(NewExampleBody));
   EXPECT_FALSE(Edited);
   EXPECT_EQ(form->windowTitle(), "Plexor -- " + path);
   EXPECT_EQ(NetFileName, "kept.net");
@@ -244,7 +232,7 @@ TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {
   for (int i = 0; i < 70; ++i) text += "* = 1,1\r\n";
   text += "[Label]\r\n";
   for (int i = 0; i < 40; ++i) text += "c = 1,1\r\n";
-  Write(NetPath("big.net"), text);
+  ASSERT_TRUE(WriteBytes(NetPath("big.net"), text));
   NetworkDataPath = NetsFolder();
   prompts.Files = {NetPath("big.net")};
   Run(&TNetForm::LoadClick);

@@ -19,18 +19,6 @@
 
 namespace {
 
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 // Counts the key presses that reach a widget.
 class KeyProbe : public QObject {
 public:
@@ -66,7 +54,7 @@ protected:
 TEST_F(Lifecycle, FirstStartWritesTheSixLinesAndKeepsBuiltInValues) {
   Make(false);
   const QByteArray a = tmp.Path().toLatin1();
-  EXPECT_EQ(Read(Ini()), "[NetWork]\r\nNetworkDataPath = " + a + "\r\n[ZEP]\r\nUserDataPath = " + a +
+  EXPECT_EQ(ReadBytes(Ini()), "[NetWork]\r\nNetworkDataPath = " + a + "\r\n[ZEP]\r\nUserDataPath = " + a +
                              "\r\nLibDataPath = " + a + "\r\nBuiltDataPath = " + a + "\r\n");
   EXPECT_EQ(Scale, 2);
   EXPECT_EQ(NetworkDataPath.Str(), QString());  // read only at the next start
@@ -82,14 +70,14 @@ TEST_F(Lifecycle, LaterStartsReadFoldersAndScaleWithFallbacks) {
   } cases[] = {{"4", 4}, {"1", 1}, {"6", 6}, {"7", 2}, {"0", 2}, {"abc", 2}, {"", 2}};
   for (const auto& c : cases) {
     ResetNetDef();
-    Write(Ini(), "[canvas]\r\nscale = " + c.scale + "\r\n");
+    ASSERT_TRUE(WriteBytes(Ini(), "[canvas]\r\nscale = " + c.scale + "\r\n"));
     Make(false);
     EXPECT_EQ(Scale, c.expected) << c.scale.constData();
     EXPECT_EQ(Pitch, ScaleSize(Scale) / 2);
     for (const TPath* folder : {&NetworkDataPath, &UserDataPath, &LibDataPath, &BuiltDataPath})
       EXPECT_EQ(folder->Str(), tmp.Path());
   }
-  Write(Ini(), "[NETWORK]\r\nNetworkDataPath = /nets\r\n[zep]\r\nBuiltDataPath=/lists/\r\n");
+  ASSERT_TRUE(WriteBytes(Ini(), "[NETWORK]\r\nNetworkDataPath = /nets\r\n[zep]\r\nBuiltDataPath=/lists/\r\n"));
   ResetNetDef();
   Make(false);
   EXPECT_EQ(NetworkDataPath.Str(), "/nets");
@@ -109,7 +97,7 @@ TEST_F(Lifecycle, FirstShowRestoresAndCorrectsTheWindowSize) {
   };
   for (const auto& c : cases) {
     ResetNetDef();
-    Write(Ini(), "[Canvas]\r\nScale=2\r\n" + c.position);
+    ASSERT_TRUE(WriteBytes(Ini(), "[Canvas]\r\nScale=2\r\n" + c.position));
     Make();
     EXPECT_EQ(form->width(), c.width);
     EXPECT_EQ(form->height(), c.height);

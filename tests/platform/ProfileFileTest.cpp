@@ -7,18 +7,6 @@
 
 namespace {
 
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 const QByteArray OddFile =
     "; a comment line\r\n"
     "[NetWork]\r\n"
@@ -36,7 +24,7 @@ const QByteArray OddFile =
 TEST(ProfileFile, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
   TempDir tmp;
   const QString path = tmp.File("Net.ini");
-  Write(path, OddFile);
+  ASSERT_TRUE(WriteBytes(path, OddFile));
   const ProfileFile ini(path);
   EXPECT_EQ(ini.ReadString("Network", "NetworkDataPath", "x"), "/data/nets/");
   EXPECT_EQ(ini.ReadString("CANVAS", "Scale", "2"), "4");
@@ -49,7 +37,7 @@ TEST(ProfileFile, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
 TEST(ProfileFile, WritesInPlaceAndKeepsEveryOtherLineByteForByte) {
   TempDir tmp;
   const QString path = tmp.File("Net.ini");
-  Write(path, OddFile);
+  ASSERT_TRUE(WriteBytes(path, OddFile));
   const ProfileFile ini(path);
 
   ini.WriteString("network", "NETWORKDATAPATH", "/other");  // replaced in place
@@ -57,7 +45,7 @@ TEST(ProfileFile, WritesInPlaceAndKeepsEveryOtherLineByteForByte) {
   ini.WriteString("Canvas", "Scale", "3");                  // replaced in the last line (LF)
   ini.WriteString("Position", "Left", "346");               // new section at the end
 
-  EXPECT_EQ(Read(path),
+  EXPECT_EQ(ReadBytes(path),
             QByteArray("; a comment line\r\n"
                        "[NetWork]\r\n"
                        "NETWORKDATAPATH=/other\r\n"
@@ -78,7 +66,7 @@ TEST(ProfileFile, CreatesTheFileAndFailsLoudlyWhereItCannotWrite) {
   TempDir tmp;
   const QString path = tmp.File("fresh.ini");
   ProfileFile(path).WriteString("Canvas", "Scale", "2");
-  EXPECT_EQ(Read(path), QByteArray("[Canvas]\r\nScale=2\r\n"));
+  EXPECT_EQ(ReadBytes(path), QByteArray("[Canvas]\r\nScale=2\r\n"));
 
   EXPECT_THROW(ProfileFile(tmp.File("no/such/folder/x.ini")).WriteString("A", "B", "C"), EInOutError);
 }
