@@ -19,8 +19,10 @@ std::optional<QString> ScriptedPrompts::NextFile(const QString& shown) {
     ADD_FAILURE() << "unexpected file dialog: " << shown.toStdString();
     return std::nullopt;
   }
-  auto file = Files.front();
+  const bool chosen = Files.front().has_value();
+  const QString file = chosen ? *Files.front() : QString();
   Files.pop_front();
+  if (!chosen) return std::nullopt;
   return file;
 }
 
