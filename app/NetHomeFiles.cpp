@@ -4,6 +4,7 @@
 
 #include "app/NetHome.h"
 #include "drawing/Routing.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "netfile/NetFileCommands.h"
 #include "netfile/NetReader.h"
@@ -17,9 +18,9 @@ void TNetForm::NewClick() {
   NetFileName = "New.net";
   NetworkDataPath = AppDir;
   SetUpNewNet();
-  Edited = false;
   ApplyScale();
   RebuildRoutes();
+  NetChanged(NetChangeKind::New);
   PaintBoxPaint();
   DrawOnPaper->setEnabled(true);
   Save->setEnabled(true);
@@ -38,7 +39,7 @@ void TNetForm::LoadClick() {
   TakeNetFileName(*path);
   setWindowTitle(NetCaption(*path));
   LoadNet(*file, Ask());
-  Edited = false;
+  NetChanged(NetChangeKind::Load);
   ApplyScale();
   Save->setEnabled(true);
   DrawOnPaper->setEnabled(true);
@@ -56,7 +57,7 @@ void TNetForm::SaveClick() {
   // still belong to the file that holds the net.
   TakeNetFileName(*path);
   setWindowTitle(NetCaption(*path));
-  Edited = false;
+  NetSaved();
 }
 
 void TNetForm::SaveBtnClick() { SaveClick(); }

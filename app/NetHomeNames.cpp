@@ -4,6 +4,7 @@
 
 #include "app/NetHome.h"
 #include "model/FuncNames.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 
 namespace {
@@ -63,7 +64,7 @@ void TNetForm::NameDelClick() {
   }
   RemoveFuncName(name);
   FillDelList(DelList);
-  Edited = true;
+  NetChanged(NetChangeKind::NameDelete, QStringLiteral("Delete Name ") + name.Str());
   // ZEPs that lost their function show it at once.
   PaintBoxPaint();
 }

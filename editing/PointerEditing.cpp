@@ -5,6 +5,7 @@
 #include "drawing/Routing.h"
 #include "editing/HitTest.h"
 #include "editing/PointerGrid.h"
+#include "model/NetChange.h"
 
 namespace {
 
@@ -79,10 +80,11 @@ void PickElement(ElementKind kind, int index, EditFeedback& feedback) {
 }
 
 void PlaceElement(ElementKind kind, TGridPoint at, EditFeedback& feedback) {
-  SetElementPoint(kind, CurrentOf(kind), at);
+  const int k = CurrentOf(kind);
+  SetElementPoint(kind, k, at);
   CurrentOf(kind) = 0;
-  Edited = true;
   if (TakesPartInRoutes(kind)) RebuildRoutes();
+  NetChanged(NetChangeKind::Place, QStringLiteral("Move ") + ElementCaption(kind, k));
   feedback.RepaintAll();
   feedback.ShowPickState(false);
   Picked = false;

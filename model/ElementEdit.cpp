@@ -1,5 +1,9 @@
 #include "model/ElementEdit.h"
 
+#include <QStringList>
+
+#include "model/NetChange.h"
+
 namespace {
 
 template <typename T, int N>
@@ -124,6 +128,17 @@ void RemoveRecords(ElementKind kind, int k) {
 
 }  // namespace
 
+QString ElementCaption(ElementKind kind, int index) {
+  switch (kind) {
+    case ElementKind::ZEP: return QStringLiteral("ZEP ") + ZEPText[index].Name.Str();
+    case ElementKind::Input: return QStringLiteral("Input ") + InputName[index].Str();
+    case ElementKind::Output: return QStringLiteral("Output ") + OutputName[index].Str();
+    case ElementKind::Comment: return QStringLiteral("Comment ") + CommentText[index].Str().left(20);
+    case ElementKind::Dot: break;
+  }
+  return QStringLiteral("Dot %1").arg(index);
+}
+
 QString KindWord(ElementKind kind) {
   switch (kind) {
     case ElementKind::ZEP: return QStringLiteral("ZEP");
@@ -195,7 +210,7 @@ bool AppendElement(ElementKind kind, Prompts& prompts) {
   const int n = ++CountRef(kind);
   FillDefaults(kind, n);
   CurrentOf(kind) = n;
-  Edited = true;
+  NetChanged(NetChangeKind::Append, QStringLiteral("Append ") + ElementCaption(kind, n));
   return true;
 }
 
@@ -211,19 +226,22 @@ void DeleteElement(ElementKind kind, int k) {
   RemoveRecords(kind, k);
   --CountRef(kind);
   CurrentOf(kind) = 0;
-  Edited = true;
   Picked = false;
 }
 
 void DeleteCurrentElements(Prompts& prompts, const std::function<void(ElementKind)>& afterDelete) {
   DropStaleCurrents();
+  QStringList deleted;
   for (ElementKind kind : ElementKinds) {
     const int k = CurrentOf(kind);
     if (k == 0) continue;
     const QString question = QStringLiteral("Do you DELETE the directed %1 ?").arg(KindWord(kind));
     if (prompts.AskOkCancel(question) != Answer::Ok) continue;
+    deleted << ElementCaption(kind, k);
     DeleteElement(kind, k);
     if (afterDelete) afterDelete(kind);
   }
   EditDialogOpen = false;
+  if (!deleted.isEmpty())
+    NetChanged(NetChangeKind::Delete, QStringLiteral("Delete ") + deleted.join(QStringLiteral(", ")));
 }

@@ -18,6 +18,9 @@ inline constexpr std::array<ElementKind, 5> ElementKinds = {
 // "ZEP", "Input", "Output", "Comment", "Dot": the word the messages use.
 QString KindWord(ElementKind kind);
 
+// The element as a step of the history names it: "ZEP Add1", "Input In3", "Dot 2".
+QString ElementCaption(ElementKind kind, int index);
+
 int& CurrentOf(ElementKind kind);  // CurZEP, CurInput, ...
 int CountOf(ElementKind kind);     // ZEPCount, InputCount, ...
 
@@ -37,9 +40,10 @@ bool AppendRefused(ElementKind kind);
 bool AppendElement(ElementKind kind, Prompts& prompts);
 
 // Removes element k (1..count): fixes the references to it and to later elements, closes
-// the gap, lowers the count, clears the kind's current index and Picked, sets Edited.
+// the gap, lowers the count, clears the kind's current index and Picked.
 void DeleteElement(ElementKind kind, int k);
 
 // Asks for each current element, in kind order, and deletes the confirmed ones; after
-// each deletion `afterDelete` runs (routes, repaint, buttons). Clears EditDialogOpen.
+// each deletion `afterDelete` runs (routes, repaint, buttons); the command ends in one
+// change of the net. Clears EditDialogOpen.
 void DeleteCurrentElements(Prompts& prompts, const std::function<void(ElementKind)>& afterDelete);

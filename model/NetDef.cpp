@@ -2,39 +2,12 @@
 
 #include <QtGlobal>
 
-Table<TZEPText, MaxZEP> ZEPText;
-Table<TZEPLink, MaxZEP> ZEPLink;
-Table<TZEPPos, MaxZEP> ZEPPos;
-int ZEPCount = 0;
+TNetTables NetTables;
 
-Table<TName, MaxInput> InputName;
 Table<TLabelBox, MaxInput> InputBox;
-Table<TTermPos, MaxInput> InputPos;
-int InputCount = 0;
-
-Table<TName, MaxOutput> OutputName;
 Table<TLabelBox, MaxOutput> OutputBox;
-Table<TTermPos, MaxOutput> OutputPos;
-int OutputCount = 0;
-
-Table<TCommentText, MaxComment> CommentText;
 Table<TLabelBox, MaxComment> CommentBox;
-Table<TGridPoint, MaxComment> CommentPos;
-int CommentCount = 0;
-
 Table<TLabelBox, MaxDot> DotBox;
-Table<TGridPoint, MaxDot> DotPos;
-int DotCount = 0;
-
-Table<TConnPoints, MaxConn> ConnPoint;
-Table<int, MaxConn> ConnPointCount;
-int ConnCount = 0;
-Table<TRouteRequest, MaxConn> RouteRequest;
-
-Table<TName, MaxLibFunc> LibFuncName;
-int LibFuncCount = 0;
-Table<TName, MaxUserFunc> UserFuncName;
-int UserFuncCount = 0;
 
 TPath AppDir;
 TPath NetworkDataPath;
@@ -42,7 +15,6 @@ TPath UserDataPath;
 TPath LibDataPath;
 TPath BuiltDataPath;
 ShortString<63> NetFileName;
-int NetFileType = 0;
 
 int Scale = 2;
 int Pitch = 0;

@@ -32,6 +32,7 @@ struct TZEPText {
   TName FuncName;
   TName SourceA;
   TName SourceB;
+  friend bool operator==(const TZEPText&, const TZEPText&) = default;
 };
 
 struct TZEPLink {
@@ -85,46 +86,77 @@ struct TLabelBox {
 
 using TConnPoints = Table<TGridPoint, MaxConnPoint>;
 
-// ZEPs
-extern Table<TZEPText, MaxZEP> ZEPText;
-extern Table<TZEPLink, MaxZEP> ZEPLink;
-extern Table<TZEPPos, MaxZEP> ZEPPos;
-extern int ZEPCount;
+// The content of the net: every table and count a ".net" file holds and an edit changes.
+// One value, so that a whole net can be read aside, compared and restored; the names below
+// are the program's global view of the one instance, NetTables.
+struct TNetTables {
+  // ZEPs
+  Table<TZEPText, MaxZEP> ZEPText;
+  Table<TZEPLink, MaxZEP> ZEPLink;
+  Table<TZEPPos, MaxZEP> ZEPPos;
+  int ZEPCount = 0;
+  // Inputs
+  Table<TName, MaxInput> InputName;
+  Table<TTermPos, MaxInput> InputPos;
+  int InputCount = 0;
+  // Outputs
+  Table<TName, MaxOutput> OutputName;
+  Table<TTermPos, MaxOutput> OutputPos;
+  int OutputCount = 0;
+  // Comments
+  Table<TCommentText, MaxComment> CommentText;
+  Table<TGridPoint, MaxComment> CommentPos;
+  int CommentCount = 0;
+  // Dots
+  Table<TGridPoint, MaxDot> DotPos;
+  int DotCount = 0;
+  // Connections
+  Table<TConnPoints, MaxConn> ConnPoint;
+  Table<int, MaxConn> ConnPointCount;
+  int ConnCount = 0;
+  Table<TRouteRequest, MaxConn> RouteRequest;
+  // Function name lists
+  Table<TName, MaxLibFunc> LibFuncName;
+  int LibFuncCount = 0;
+  Table<TName, MaxUserFunc> UserFuncName;
+  int UserFuncCount = 0;
+  // The file's type line
+  int NetFileType = 0;
+  friend bool operator==(const TNetTables&, const TNetTables&) = default;
+};
 
-// Inputs
-extern Table<TName, MaxInput> InputName;
+extern TNetTables NetTables;
+
+inline Table<TZEPText, MaxZEP>& ZEPText = NetTables.ZEPText;
+inline Table<TZEPLink, MaxZEP>& ZEPLink = NetTables.ZEPLink;
+inline Table<TZEPPos, MaxZEP>& ZEPPos = NetTables.ZEPPos;
+inline int& ZEPCount = NetTables.ZEPCount;
+inline Table<TName, MaxInput>& InputName = NetTables.InputName;
+inline Table<TTermPos, MaxInput>& InputPos = NetTables.InputPos;
+inline int& InputCount = NetTables.InputCount;
+inline Table<TName, MaxOutput>& OutputName = NetTables.OutputName;
+inline Table<TTermPos, MaxOutput>& OutputPos = NetTables.OutputPos;
+inline int& OutputCount = NetTables.OutputCount;
+inline Table<TCommentText, MaxComment>& CommentText = NetTables.CommentText;
+inline Table<TGridPoint, MaxComment>& CommentPos = NetTables.CommentPos;
+inline int& CommentCount = NetTables.CommentCount;
+inline Table<TGridPoint, MaxDot>& DotPos = NetTables.DotPos;
+inline int& DotCount = NetTables.DotCount;
+inline Table<TConnPoints, MaxConn>& ConnPoint = NetTables.ConnPoint;
+inline Table<int, MaxConn>& ConnPointCount = NetTables.ConnPointCount;
+inline int& ConnCount = NetTables.ConnCount;
+inline Table<TRouteRequest, MaxConn>& RouteRequest = NetTables.RouteRequest;
+inline Table<TName, MaxLibFunc>& LibFuncName = NetTables.LibFuncName;
+inline int& LibFuncCount = NetTables.LibFuncCount;
+inline Table<TName, MaxUserFunc>& UserFuncName = NetTables.UserFuncName;
+inline int& UserFuncCount = NetTables.UserFuncCount;
+inline int& NetFileType = NetTables.NetFileType;
+
+// Label boxes: where the painter last drew each label, for the pointer's hit tests.
 extern Table<TLabelBox, MaxInput> InputBox;
-extern Table<TTermPos, MaxInput> InputPos;
-extern int InputCount;
-
-// Outputs
-extern Table<TName, MaxOutput> OutputName;
 extern Table<TLabelBox, MaxOutput> OutputBox;
-extern Table<TTermPos, MaxOutput> OutputPos;
-extern int OutputCount;
-
-// Comments
-extern Table<TCommentText, MaxComment> CommentText;
 extern Table<TLabelBox, MaxComment> CommentBox;
-extern Table<TGridPoint, MaxComment> CommentPos;
-extern int CommentCount;
-
-// Dots
 extern Table<TLabelBox, MaxDot> DotBox;
-extern Table<TGridPoint, MaxDot> DotPos;
-extern int DotCount;
-
-// Connections
-extern Table<TConnPoints, MaxConn> ConnPoint;
-extern Table<int, MaxConn> ConnPointCount;
-extern int ConnCount;
-extern Table<TRouteRequest, MaxConn> RouteRequest;
-
-// Function name lists
-extern Table<TName, MaxLibFunc> LibFuncName;
-extern int LibFuncCount;
-extern Table<TName, MaxUserFunc> UserFuncName;
-extern int UserFuncCount;
 
 // Paths and file identity
 extern TPath AppDir;
@@ -133,7 +165,6 @@ extern TPath UserDataPath;
 extern TPath LibDataPath;
 extern TPath BuiltDataPath;
 extern ShortString<63> NetFileName;
-extern int NetFileType;
 
 // View state
 extern int Scale;

@@ -19,6 +19,7 @@ public:
     return items_[static_cast<std::size_t>(index - 1)];
   }
   void Fill(const T& value) { items_.fill(value); }
+  friend bool operator==(const Table&, const Table&) = default;
 
 private:
   std::array<T, N> items_{};
