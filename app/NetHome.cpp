@@ -1,6 +1,8 @@
 #include "app/NetHome.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <climits>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -11,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
@@ -22,6 +25,7 @@
 #include "model/NetDef.h"
 #include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
+#include "platform/ScreenFit.h"
 #include "platform/UpDown.h"
 
 namespace {
@@ -248,13 +252,35 @@ void TNetForm::showEvent(QShowEvent* event) {
   Guard([this] { FormShow(); });
 }
 
+namespace {
+
+// The kept geometry, moved and shrunk where the window would not fit the available area of
+// the screen it starts on (or of the main screen when it lies on none): a damaged or
+// foreign Net.ini must never put the window out of reach or make it huge.
+WindowGeometry WithinScreen(const QWidget& window, const WindowGeometry& g) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  const int sideways = frame.width() - client.width();
+  const int upright = frame.height() - client.height();
+  const QScreen* screen = QGuiApplication::screenAt(QPoint(g.Left, g.Top));
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return g;
+  const auto outer = [](int side, int margins) { return static_cast<int>(std::min<long long>(side + 0LL + margins, INT_MAX)); };
+  const QRect fitted = FitIntoArea(g.Left, g.Top, outer(g.Width, sideways), outer(g.Height, upright),
+                                   screen->availableGeometry());
+  return {fitted.x(), fitted.y(), fitted.width() - sideways, fitted.height() - upright};
+}
+
+}  // namespace
+
 void TNetForm::FormShow() {
-  const WindowGeometry g = ReadWindowPosition({WindowLeft(), WindowTop(), width(), height()});
+  WindowGeometry g = ReadWindowPosition({WindowLeft(), WindowTop(), width(), height()});
+  if (g.Width < 200) g.Width = 960;
+  if (g.Height < 150) g.Height = 720;
+  g = WithinScreen(*this, g);
   SetWindowGeometry(g.Left, g.Top, g.Width, g.Height);
   CanvasWidth = 200;
   CanvasHeight = 200;
-  if (width() < 200) SetWindowGeometry(WindowLeft(), WindowTop(), 960, height());
-  if (height() < 150) SetWindowGeometry(WindowLeft(), WindowTop(), width(), 720);
   if (!FontName.isEmpty()) {
     QFont f = font();
     f.setFamily(FontName);

@@ -34,11 +34,11 @@ void TNetForm::LoadClick() {
   if (!path) return;
   FollowNetworkFolder(*path, Ask());
   const std::unique_ptr<QFile> file = OpenNetFile(*path);
-  // The caption names the file only once it is open: a file that cannot be read leaves
-  // the window naming the net it still shows.
+  LoadNet(*file, Ask());
+  // Named only once the whole file was read: a load that fails leaves the window naming
+  // the net it still shows.
   TakeNetFileName(*path);
   setWindowTitle(NetCaption(*path));
-  LoadNet(*file, Ask());
   NetChanged(NetChangeKind::Load);
   ApplyScale();
   Save->setEnabled(true);

@@ -49,6 +49,7 @@ void MoveZEP(int from, int to) {
   MoveEntry(ZEPText, from, to);
   MoveEntry(ZEPLink, from, to);
   MoveEntry(ZEPPos, from, to);
+  MoveEntry(SourceRest, from, to);
   // Renumbered before resolving, so the tables stay sound if resolving stops on an error.
   for (int z = 1; z <= ZEPCount; ++z) {
     FollowMove(ZEPLink[z].AKind, ZEPLink[z].AIndex, from, to);

@@ -1,12 +1,14 @@
 #include "drawing/CanvasRender.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 
 #include "drawing/NetPainter.h"
 #include "drawing/ViewScale.h"
+#include "platform/AtomicWrite.h"
+#include "platform/Errors.h"
 #include "platform/PainterSurface.h"
 
 namespace {
@@ -36,20 +38,31 @@ QImage RenderCanvasImage() {
   return image;
 }
 
-bool WriteCanvasPdf(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+QByteArray CanvasPdf() {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   const int width = std::max(1, PaintAreaWidth());
   const int height = std::max(1, PaintAreaHeight());
-  QPdfWriter writer(&file);
+  QPdfWriter writer(&buffer);
   writer.setResolution(RenderPixelsPerInch);
   const QSizeF points(width * 72.0 / RenderPixelsPerInch, height * 72.0 / RenderPixelsPerInch);
   writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                                    QPageLayout::Portrait, QMarginsF()));
   QPainter painter;
-  if (!painter.begin(&writer)) return false;
+  if (!painter.begin(&writer)) return {};
   PaintWholeCanvas(painter);
   painter.end();
-  file.close();
-  return file.error() == QFileDevice::NoError;
+  return bytes;
+}
+
+bool WriteCanvasPdf(const QString& path) {
+  const QByteArray pdf = CanvasPdf();
+  if (pdf.isEmpty()) return false;
+  try {
+    WriteFileAtomically(path, pdf);
+    return true;
+  } catch (const EInOutError&) {
+    return false;
+  }
 }

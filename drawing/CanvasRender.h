@@ -1,6 +1,7 @@
 #pragma once
 // The whole canvas painted in one go onto a QPainter device (image, PDF page, SVG), for
 // rendering a net without a window.
+#include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -18,6 +19,10 @@ void PaintWholeCanvas(QPainter& painter, int pixelsPerInch = RenderPixelsPerInch
 // cannot be allocated.
 QImage RenderCanvasImage();
 
-// The whole canvas on one PDF page of the canvas's own size; false when the file cannot
-// be written.
+// The whole canvas on one PDF page of the canvas's own size, as the bytes of its file;
+// empty when the page cannot be painted.
+QByteArray CanvasPdf();
+
+// That page written to a file, atomically (WriteFileAtomically); false when the file
+// cannot be written, which then stays as it was.
 bool WriteCanvasPdf(const QString& path);

@@ -1,6 +1,6 @@
 #include "drawing/Routing.h"
 
-#include "netfile/ConnectionKeys.h"
+#include "model/NetDef.h"
 
 namespace {
 

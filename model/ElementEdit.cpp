@@ -73,6 +73,7 @@ void FillDefaults(ElementKind kind, int n) {
       ZEPLink[n] = {};
       ZEPLink[n].FuncCode = 101;
       ZEPPos[n] = {30, 5, 3};
+      SourceRest[n] = {};
       break;
     case ElementKind::Input:
       InputName[n] = "New_Input";
@@ -103,6 +104,7 @@ void RemoveRecords(ElementKind kind, int k) {
       CloseGap(ZEPText, k, count);
       CloseGap(ZEPLink, k, count);
       CloseGap(ZEPPos, k, count);
+      CloseGap(SourceRest, k, count);
       break;
     case ElementKind::Input:
       CloseGap(InputName, k, count);

@@ -6,8 +6,6 @@
 #include "platform/LatinText.h"
 #include "platform/StrToInt.h"
 
-Table<TSourceRest, MaxZEP> SourceRest;
-
 QByteArray UpperAscii(QByteArray text) {
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -100,9 +98,9 @@ void ResolveFunctions() {
   }
 }
 
-TSourceLink ResolveSource(const SourceResolver& resolver, TName& source, ShortString<255>& rest) {
-  const QByteArray text = source.Bytes() + rest.Bytes();
-  rest = ShortString<255>();
+TSourceLink ResolveSource(const SourceResolver& resolver, TName& source, QByteArray& rest) {
+  const QByteArray text = source.Bytes() + rest;
+  rest.clear();
   return resolver.Resolve(text, &source);
 }
 

@@ -10,16 +10,6 @@
 // the links not yet recomputed then keep their values.
 void ResolveLinks();
 
-// What a file wrote of a source beyond the 15 bytes that SourceA and SourceB hold. A ZEP
-// name of 14 or 15 bytes with its delay suffix ("LowpassFilter12-3") is longer than the
-// field; the reader keeps the rest here so that the next ResolveLinks reads the source
-// whole, and ResolveLinks empties it.
-struct TSourceRest {
-  ShortString<255> A;
-  ShortString<255> B;
-};
-extern Table<TSourceRest, MaxZEP> SourceRest;
-
 // ASCII letters turned to upper case; other bytes stay.
 QByteArray UpperAscii(QByteArray text);
 

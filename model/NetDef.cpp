@@ -89,6 +89,9 @@ void ResetNetDef() {
   RouteRequest.Fill({});
   LibFuncName.Fill({});
   UserFuncName.Fill({});
+  SourceRest.Fill({});
+  ConnKeyRead.Fill({});
+  ConnKeysFromFile = false;
   ResetCounts();
   AppDir = "";
   NetworkDataPath = "";

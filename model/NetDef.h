@@ -2,6 +2,7 @@
 // The network: fixed-size global tables numbered from 1, a count per kind, the view state
 // and the editing state. Element numbers are positions in their tables; entries beyond a
 // count are stale and never read.
+#include <QByteArray>
 #include <QString>
 
 #include "model/ShortString.h"
@@ -86,6 +87,16 @@ struct TLabelBox {
 
 using TConnPoints = Table<TGridPoint, MaxConnPoint>;
 
+// What a file wrote of a ZEP's sources beyond the 15 bytes that SourceA and SourceB hold. A
+// ZEP name of 14 or 15 bytes with its delay suffix ("LowpassFilter12-3") is longer than the
+// field; the reader keeps the rest here so that the next ResolveLinks reads the source
+// whole, and ResolveLinks empties it. Held as byte arrays, which cost nothing while empty.
+struct TSourceRest {
+  QByteArray A;
+  QByteArray B;
+  friend bool operator==(const TSourceRest&, const TSourceRest&) = default;
+};
+
 // The content of the net: every table and count a ".net" file holds and an edit changes.
 // One value, so that a whole net can be read aside, compared and restored; the names below
 // are the program's global view of the one instance, NetTables.
@@ -122,6 +133,15 @@ struct TNetTables {
   int UserFuncCount = 0;
   // The file's type line
   int NetFileType = 0;
+  // What the reader keeps for later: the rests of long sources, one record per ZEP that
+  // moves with it, and the keys of the "[Connection]" lines as read. A loaded net keeps the
+  // polylines of its file until the routes are rebuilt, and until then its route requests
+  // do not describe them; the writer then names each connection as its file did, so a
+  // loaded net saves back to the same lines. ConnKeysFromFile is set by the reader and
+  // cleared by RebuildRoutes.
+  Table<TSourceRest, MaxZEP> SourceRest;
+  Table<QByteArray, MaxConn> ConnKeyRead;
+  bool ConnKeysFromFile = false;
   friend bool operator==(const TNetTables&, const TNetTables&) = default;
 };
 
@@ -151,6 +171,9 @@ inline int& LibFuncCount = NetTables.LibFuncCount;
 inline Table<TName, MaxUserFunc>& UserFuncName = NetTables.UserFuncName;
 inline int& UserFuncCount = NetTables.UserFuncCount;
 inline int& NetFileType = NetTables.NetFileType;
+inline Table<TSourceRest, MaxZEP>& SourceRest = NetTables.SourceRest;
+inline Table<QByteArray, MaxConn>& ConnKeyRead = NetTables.ConnKeyRead;
+inline bool& ConnKeysFromFile = NetTables.ConnKeysFromFile;
 
 // Label boxes: where the painter last drew each label, for the pointer's hit tests.
 extern Table<TLabelBox, MaxInput> InputBox;

@@ -10,7 +10,8 @@
 
 namespace {
 
-QString Absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+// A chosen name made absolute against the folder its dialog showed.
+QString AbsoluteIn(const QString& folder, const QString& path) { return QDir(folder).absoluteFilePath(path); }
 
 bool SameFolder(const QString& a, const QString& b) {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
@@ -33,15 +34,17 @@ bool AskToSaveFirst(Prompts& prompts, const QString& question, const std::functi
 }
 
 std::optional<QString> ChooseSaveFile(Prompts& prompts) {
-  const std::optional<QString> chosen = prompts.SaveFile(NetFileName.Str(), NetworkDataPath.Str());
+  const QString folder = DialogFolder(NetworkDataPath.Str());
+  const std::optional<QString> chosen = prompts.SaveFile(NetFileName.Str(), folder);
   if (!chosen) return std::nullopt;
-  return Absolute(*chosen);
+  return AbsoluteIn(folder, *chosen);
 }
 
 std::optional<QString> ChooseNetFile(Prompts& prompts) {
-  const std::optional<QString> chosen = prompts.OpenFile(QStringLiteral("*.net"), NetworkDataPath.Str());
+  const QString folder = DialogFolder(NetworkDataPath.Str());
+  const std::optional<QString> chosen = prompts.OpenFile(QStringLiteral("*.net"), folder);
   if (!chosen) return std::nullopt;
-  return Absolute(*chosen);
+  return AbsoluteIn(folder, *chosen);
 }
 
 void FollowNetworkFolder(const QString& path, Prompts& prompts) {

@@ -15,10 +15,11 @@ inline constexpr const char* NewQuestion = "Do you make a new NET without saving
 // that fails raises its error, which ends the command with the net still edited.
 bool AskToSaveFirst(Prompts& prompts, const QString& question, const std::function<void()>& save);
 
-// The save dialog proposing NetFileName in NetworkDataPath; the chosen file made absolute.
+// The save dialog proposing NetFileName in NetworkDataPath (the current working folder
+// while that is empty); the chosen file made absolute against that folder.
 std::optional<QString> ChooseSaveFile(Prompts& prompts);
 
-// The open dialog listing "*.net" in NetworkDataPath; the chosen file made absolute.
+// The open dialog listing "*.net" in the same folder; the chosen file made absolute.
 std::optional<QString> ChooseNetFile(Prompts& prompts);
 
 // A file chosen in another folder than NetworkDataPath (compared as this platform compares

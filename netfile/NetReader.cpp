@@ -6,7 +6,6 @@
 
 #include "model/LinkResolution.h"
 #include "model/NetDef.h"
-#include "netfile/ConnectionKeys.h"
 #include "netfile/NetText.h"
 #include "platform/Errors.h"
 #include "platform/Prompts.h"
@@ -16,8 +15,9 @@ namespace {
 
 constexpr int MaxLineLength = 255;
 
-// Gives the file's lines without their line ends (LF or CR LF), each cut to its first 255
-// bytes. Reads in chunks, so a huge file or line never has to fit in memory.
+// Gives the file's lines without their line ends, each cut to its first 255 bytes. CR, LF
+// and CR LF each end a line, so files from any system read alike. Reads in chunks, so a
+// huge file or line never has to fit in memory.
 class LineSource {
 public:
   explicit LineSource(QIODevice& in) : in_(in) {}
@@ -26,32 +26,50 @@ public:
   bool Next(QByteArrayView& line) {
     long_.truncate(0);
     qsizetype total = 0;
-    char last = 0;
     bool any = false;
     for (;;) {
       if (pos_ >= chunk_.size() && !Refill()) break;
+      if (afterCR_) {
+        // The LF of a CR LF pair, perhaps at the start of the next chunk.
+        afterCR_ = false;
+        if (chunk_[pos_] == '\n') {
+          ++pos_;
+          continue;
+        }
+      }
       any = true;
-      const qsizetype newline = chunk_.indexOf('\n', pos_);
-      const qsizetype end = newline < 0 ? chunk_.size() : newline;
+      const qsizetype end = LineEnd();
+      const bool ended = end < chunk_.size();
       const QByteArrayView piece = QByteArrayView(chunk_).sliced(pos_, end - pos_);
-      pos_ = newline < 0 ? chunk_.size() : newline + 1;
-      if (newline >= 0 && total == 0) {
+      if (ended) afterCR_ = chunk_[end] == '\r';
+      pos_ = ended ? end + 1 : chunk_.size();
+      if (ended && total == 0) {
         // The whole line lies in the chunk: no copy.
-        line = Cut(piece, piece.size(), !piece.isEmpty() && piece.back() == '\r');
+        line = piece.first(std::min<qsizetype>(piece.size(), MaxLineLength));
         return true;
       }
-      if (!piece.isEmpty()) last = piece.back();
-      if (long_.size() <= MaxLineLength)
-        long_.append(piece.first(std::min<qsizetype>(piece.size(), MaxLineLength + 1 - long_.size())));
+      if (long_.size() < MaxLineLength)
+        long_.append(piece.first(std::min<qsizetype>(piece.size(), MaxLineLength - long_.size())));
       total += piece.size();
-      if (newline >= 0) break;
+      if (ended) break;
     }
     if (!any) return false;
-    line = Cut(long_, total, last == '\r');
+    line = long_;
     return true;
   }
 
+  // True once the file gave any byte.
+  bool AnyByte() const { return anyByte_; }
+
 private:
+  // Where the line that starts at pos_ ends in the chunk: its CR or LF, or the chunk's end.
+  qsizetype LineEnd() const {
+    const char* const begin = chunk_.constData();
+    const char* const end = begin + chunk_.size();
+    const char* const at = std::find_if(begin + pos_, end, [](char c) { return c == '\n' || c == '\r'; });
+    return at - begin;
+  }
+
   bool Refill() {
     chunk_.resize(ChunkSize);
     const qint64 got = in_.read(chunk_.data(), ChunkSize);
@@ -59,14 +77,8 @@ private:
       throw EInOutError(QStringLiteral("Cannot read file. %1").arg(in_.errorString()));
     chunk_.resize(got);
     pos_ = 0;
+    if (got > 0) anyByte_ = true;
     return got > 0;
-  }
-
-  // A line of `total` bytes, of which `kept` holds at least the first 256: its content
-  // without the CR of a CR LF end, cut to 255 bytes.
-  static QByteArrayView Cut(QByteArrayView kept, qsizetype total, bool endsWithCR) {
-    const qsizetype content = endsWithCR ? total - 1 : total;
-    return kept.first(std::min<qsizetype>(content, MaxLineLength));
   }
 
   static constexpr qsizetype ChunkSize = 1 << 16;
@@ -74,6 +86,8 @@ private:
   QByteArray chunk_;
   qsizetype pos_ = 0;
   QByteArray long_;
+  bool afterCR_ = false;
+  bool anyByte_ = false;
 };
 
 enum class Section { None, FileType, ZEPList, ZEP, InData, OutData, Label, Dot, Connection };
@@ -114,6 +128,14 @@ qsizetype ZEPKeyEnd(QByteArrayView line) {
   return first;
 }
 
+// Sections whose key is an element's name or text. An element there may bear an empty
+// name (the properties dialog stores an empty Input, Output or Comment text as it is), and
+// its line is read, so that the element comes back from its file.
+bool KeyNamesElement(Section section) {
+  return section == Section::ZEP || section == Section::InData || section == Section::OutData ||
+         section == Section::Label;
+}
+
 qsizetype KeyEnd(Section section, QByteArrayView line) {
   if (section == Section::ZEP) return ZEPKeyEnd(line);
   return SplitsAtLastEquals(section) ? line.lastIndexOf('=') : line.indexOf('=');
@@ -121,10 +143,15 @@ qsizetype KeyEnd(Section section, QByteArrayView line) {
 
 class NetReader {
 public:
-  explicit NetReader(TCapacityCuts& cuts) : cuts_(cuts) {}
+  // `zepLines`, when given, receives the line number of each ZEP read.
+  NetReader(TCapacityCuts& cuts, Table<int, MaxZEP>* zepLines) : cuts_(cuts), zepLines_(zepLines) {}
 
-  // False when the line ends the reading.
-  bool Line(QByteArrayView line) {
+  // True once a section header of a net was read: the file is a net.
+  bool SawSection() const { return sawSection_; }
+
+  // Line `number` of the file; false when it ends the reading.
+  bool Line(QByteArrayView line, int number) {
+    number_ = number;
     if (line.isEmpty() || line[0] == '$') return true;
     if (line[0] == '[') {
       Header(line);
@@ -135,7 +162,7 @@ public:
     if (equals < 0) return true;
     const QByteArrayView key = TrimBlanks(line.first(equals));
     const QByteArrayView value = TrimBlanks(line.sliced(equals + 1));
-    if (key.isEmpty() || value.isEmpty()) return true;
+    if ((key.isEmpty() && !KeyNamesElement(section_)) || value.isEmpty()) return true;
     switch (section_) {
       case Section::FileType: return FileTypeLine(key, value);
       case Section::ZEPList: FuncNamesLine(key, value); break;
@@ -156,6 +183,7 @@ private:
     if (close < 0) return;
     const Section section = SectionNamed(line.sliced(1, close - 1));
     if (section == Section::None) return;
+    sawSection_ = true;
     section_ = section;
     if (section == Section::FileType) return;
     if (section == Section::Connection)
@@ -203,6 +231,7 @@ private:
   void ZEPLine(QByteArrayView key, QByteArrayView value) {
     const int n = NextElement(MaxZEP, ZEPCount, cuts_.ZEP);
     if (n == 0) return;
+    if (zepLines_) (*zepLines_)[n] = number_;
     TZEPText& text = ZEPText[n];
     TZEPPos& pos = ZEPPos[n];
     TSourceRest& rest = SourceRest[n];
@@ -226,7 +255,7 @@ private:
 
   // A source longer than its field that holds a delay suffix keeps what does not fit for
   // the link resolution, which reads the source whole.
-  static void StoreSource(QByteArrayView item, TName& field, ShortString<255>& rest) {
+  static void StoreSource(QByteArrayView item, TName& field, QByteArray& rest) {
     if (item.size() > TName::MaxLength && item.contains('-')) {
       field = item.first(TName::MaxLength).toByteArray();
       rest = item.sliced(TName::MaxLength).toByteArray();
@@ -286,7 +315,7 @@ private:
   void ConnectionLine(QByteArrayView key, QByteArrayView value) {
     const int n = NextElement(MaxConn, ConnCount, cuts_.Connection);
     if (n == 0) return;
-    ConnKeyRead[n] = FieldText(key, TConnKey::MaxLength);
+    ConnKeyRead[n] = FieldText(key, MaxLineLength);
     TConnPoints& points = ConnPoint[n];
     int k = 0;
     while (value.contains(',')) {
@@ -306,8 +335,11 @@ private:
   }
 
   TCapacityCuts& cuts_;
+  Table<int, MaxZEP>* zepLines_;
   Section section_ = Section::None;
   int index_ = 0;
+  int number_ = 0;
+  bool sawSection_ = false;
 };
 
 }  // namespace
@@ -339,15 +371,81 @@ QString CapacityWarning(const TCapacityCuts& cuts) {
       .arg(CapacityCutLines(cuts).join(QLatin1Char('\n')));
 }
 
-void ReadNet(QIODevice& in, TCapacityCuts& cuts) {
+namespace {
+
+// Where a load failed, for the line under the runtime's message.
+QString Place(int line, const QString& file) {
+  if (file.isEmpty()) return QStringLiteral("\nin line %1").arg(line);
+  return QStringLiteral("\nin line %1 of %2").arg(line).arg(file);
+}
+
+// The error again, of the same kind, with where it happened.
+template <typename Error>
+[[noreturn]] void RethrowAt(const Error& error, int line, const QString& file) {
+  throw Error(error.Message() + Place(line, file));
+}
+
+// The file's path when `in` is a file; the messages name it.
+QString FileNameOf(const QIODevice& in) {
+  const auto* file = qobject_cast<const QFileDevice*>(&in);
+  return file ? file->fileName() : QString();
+}
+
+void ReadLines(QIODevice& in, TCapacityCuts& cuts, Table<int, MaxZEP>* zepLines) {
   ResetCounts();
   ConnKeysFromFile = true;
-  NetReader reader(cuts);
+  NetReader reader(cuts, zepLines);
   LineSource lines(in);
   QByteArrayView line;
-  while (lines.Next(line))
-    if (!reader.Line(line)) break;
+  int number = 0;
+  try {
+    while (lines.Next(line))
+      if (!reader.Line(line, ++number)) break;
+  } catch (const EConvertError& error) {
+    RethrowAt(error, number, FileNameOf(in));
+  } catch (const EInOutError& error) {
+    RethrowAt(error, number, FileNameOf(in));
+  }
+  // A file of other text (or of one line end the reader did not know) would otherwise give
+  // an empty net without a word, and the next save would put that over the file.
+  if (lines.AnyByte() && !reader.SawSection()) {
+    const QString file = FileNameOf(in);
+    throw EInOutError(QStringLiteral("%1 holds no net").arg(file.isEmpty() ? QStringLiteral("The file") : file));
+  }
 }
+
+// The ZEP whose source holds a delay that is no integer, found again after ResolveLinks
+// stopped on it; 0 when none does.
+int ZEPWithBadDelay(const Table<TZEPText, MaxZEP>& texts, const Table<TSourceRest, MaxZEP>& rests) {
+  const SourceResolver resolver;
+  for (int i = 1; i <= ZEPCount; ++i) {
+    try {
+      resolver.Resolve(texts[i].SourceA.Bytes() + rests[i].A);
+      resolver.Resolve(texts[i].SourceB.Bytes() + rests[i].B);
+    } catch (const EConvertError&) {
+      return i;
+    }
+  }
+  return 0;
+}
+
+// Resolves the links of the net just read; a delay that is no integer is reported with the
+// line of its ZEP.
+void ResolveRead(const Table<int, MaxZEP>& zepLines, const QString& file) {
+  const Table<TZEPText, MaxZEP> texts = ZEPText;
+  const Table<TSourceRest, MaxZEP> rests = SourceRest;
+  try {
+    ResolveLinks();
+  } catch (const EConvertError& error) {
+    const int zep = ZEPWithBadDelay(texts, rests);
+    if (zep == 0) throw;
+    RethrowAt(error, zepLines[zep], file);
+  }
+}
+
+}  // namespace
+
+void ReadNet(QIODevice& in, TCapacityCuts& cuts) { ReadLines(in, cuts, nullptr); }
 
 std::unique_ptr<QFile> OpenNetFile(const QString& path) {
   auto file = std::make_unique<QFile>(path);
@@ -357,18 +455,20 @@ std::unique_ptr<QFile> OpenNetFile(const QString& path) {
 }
 
 void LoadNet(QIODevice& in, Prompts& prompts) {
+  // The net in use stays whole until the file was read to its end and its links resolved;
+  // a load that fails puts it back as it was.
+  const auto kept = std::make_unique<TNetTables>(NetTables);
+  const QString file = FileNameOf(in);
   TCapacityCuts cuts;
-  const auto warn = [&] {
-    if (cuts.Any()) prompts.Warning(CapacityWarning(cuts));
-  };
   try {
-    ReadNet(in, cuts);
+    const auto zepLines = std::make_unique<Table<int, MaxZEP>>();
+    ReadLines(in, cuts, zepLines.get());
+    in.close();
+    ResolveRead(*zepLines, file);
   } catch (const RuntimeError&) {
     in.close();
-    warn();
+    NetTables = *kept;
     throw;
   }
-  in.close();
-  warn();
-  ResolveLinks();
+  if (cuts.Any()) prompts.Warning(CapacityWarning(cuts));
 }

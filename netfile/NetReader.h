@@ -27,14 +27,19 @@ QStringList CapacityCutLines(const TCapacityCuts& cuts);
 QString CapacityWarning(const TCapacityCuts& cuts);
 
 // Resets the counts and reads the net from `in` until its end or a line that ends the
-// reading. Nothing is stored beyond a table's capacity; `cuts` tells what was left out.
-// Raises EConvertError on an item that is no integer (the tables keep what was read) and
-// EInOutError when the device fails.
+// reading. CR, LF and CR LF all end a line. Nothing is stored beyond a table's capacity;
+// `cuts` tells what was left out. Raises EConvertError on an item that is no integer and
+// EInOutError when the device fails, each with a line "in line N of PATH" under the
+// runtime's message (the tables then keep what was read), and EInOutError "PATH holds no
+// net" for a file that is not empty but has no section of a net. PATH is the file's name
+// when `in` is a file.
 void ReadNet(QIODevice& in, TCapacityCuts& cuts);
 
 // Opens a net file for reading; raises EInOutError naming the file.
 std::unique_ptr<QFile> OpenNetFile(const QString& path);
 
-// The editor's load after the file is open: reads it, closes it, warns about a capacity
-// cut, then resolves the links. Raises EConvertError as ReadNet and ResolveLinks do.
+// The editor's load after the file is open: reads it, closes it and resolves the links,
+// then warns about a capacity cut. All or nothing: on any error (raised as ReadNet raises
+// it; a delay that ResolveLinks cannot read names its ZEP's line) the tables are put back
+// as they were before the load.
 void LoadNet(QIODevice& in, Prompts& prompts);

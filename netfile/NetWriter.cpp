@@ -1,14 +1,13 @@
 #include "netfile/NetWriter.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <charconv>
 #include <string>
 
 #include "model/LinkResolution.h"
 #include "model/NetDef.h"
-#include "netfile/ConnectionKeys.h"
 #include "netfile/NetText.h"
+#include "platform/AtomicWrite.h"
 #include "platform/Errors.h"
 
 namespace {
@@ -163,7 +162,7 @@ private:
 
   void ConnectionLine(int k) {
     const std::size_t lineStart = out_.size();
-    QByteArray key = ConnKeysFromFile ? ConnKeyRead[k].Bytes() : RoutedKey(k);
+    QByteArray key = ConnKeysFromFile ? ConnKeyRead[k] : RoutedKey(k);
     // An empty key would make the reader skip the line.
     if (TrimBlanks(key).isEmpty()) key = "?";
     PutKey(key);
@@ -193,21 +192,4 @@ QByteArray NetFileDate(const QDate& date) { return date.toString(QStringLiteral(
 
 QByteArray NetFileText(const QDate& saved) { return NetTextWriter().Text(saved); }
 
-void WriteNetFile(const QString& path, const QDate& saved) {
-  const QByteArray text = NetFileText(saved);
-  QSaveFile file(path);
-  const auto fail = [&] {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    throw EInOutError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
-  };
-  // Unbuffered, so that a short write (a full disk, a file size limit) is seen here; a
-  // buffered write would report every byte written and commit the cut file.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail();
-  for (qint64 done = 0; done < text.size();) {
-    const qint64 written = file.write(text.constData() + done, text.size() - done);
-    if (written <= 0) fail();
-    done += written;
-  }
-  if (!file.commit()) fail();
-}
+void WriteNetFile(const QString& path, const QDate& saved) { WriteFileAtomically(path, NetFileText(saved)); }

@@ -10,7 +10,7 @@ QByteArray NetFileDate(const QDate& date);
 // The whole file for the net in the tables, every line ended by CR LF, dated `saved`.
 QByteArray NetFileText(const QDate& saved);
 
-// Writes the file atomically: the text goes to a temporary file in the same folder, which
-// replaces `path` only when every byte was written. Raises EInOutError naming the file;
-// the file at `path` then stays as it was and no temporary file is left.
+// Writes the file atomically, as WriteFileAtomically does: a replaced file keeps its mode,
+// owner and group, a target that is no regular file is refused. Raises EInOutError naming
+// the file; the file at `path` then stays as it was and no temporary file is left.
 void WriteNetFile(const QString& path, const QDate& saved);

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes and file dialogs behind one interface, so that commands can be run and
 // tested without windows. Every question uses the warning icon.
+#include <QDir>
 #include <QString>
 #include <optional>
 
@@ -25,3 +26,8 @@ public:
   // extension, no question before replacing a file.
   virtual std::optional<QString> SaveFile(const QString& fileName, const QString& folder) = 0;
 };
+
+// The folder a file dialog starts in: `folder`, or the current working folder when it is
+// empty (a first run knows no data folder yet), so no dialog starts at the file system's
+// root, where a bare name could not be written.
+inline QString DialogFolder(const QString& folder) { return folder.isEmpty() ? QDir::currentPath() : folder; }

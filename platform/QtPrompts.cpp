@@ -26,7 +26,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mo
   QFileDialog dialog(parent);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
-  dialog.setDirectory(folder);
+  dialog.setDirectory(DialogFolder(folder));
   if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     // A pattern such as "*.net" lists only those files; a plain name is proposed.

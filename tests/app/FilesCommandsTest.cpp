@@ -109,31 +109,78 @@ TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
   EXPECT_EQ(ZEPCount, 1);
 }
 
-TEST_F(FilesCommands, LoadFailuresKeepTheNetAndSayWhy) {
-  ASSERT_TRUE(WriteBytes(NetPath("bad.net"), "[InData]\r\nA = 1,2\r\nB = x,3\r\nC = 4,5\r\n"));
+TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
+  ASSERT_TRUE(WriteBytes(NetPath("net.net"), Dated(NewExampleBody)));
   NetworkDataPath = NetsFolder();
+  prompts.Files = {NetPath("net.net")};
+  Run(&TNetForm::LoadClick);
+  ASSERT_EQ(ZEPCount, 1);
+  // Edited since, with elements current, and the links of an earlier net left in records
+  // beyond the counts, which a partial load would bring back.
+  InputPos[1].X = 3;
   Edited = true;
-
-  // A file that cannot be opened leaves the window as it was.
+  CurZEP = 1;
+  CurInput = 2;
+  ZEPText[2] = {"Stale", "Non", "Gone-3", "Non"};
+  ZEPLink[2].AKind = KindZEP;
+  const TNetTables before = NetTables;
   const QString title = form->windowTitle();
-  prompts.Answers = {Answer::No};
-  prompts.Files = {NetPath("missing.net")};
-  Run(&TNetForm::LoadClick);
-  ASSERT_EQ(prompts.Shown.size(), 3);
-  EXPECT_TRUE(prompts.Shown[2].startsWith("Error: Cannot open file \"" + NetPath("missing.net") + "\""));
-  EXPECT_EQ(form->windowTitle(), title);
-  EXPECT_TRUE(Edited);
 
-  // A number that is no integer ends the load at its line.
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString error;
+  } failures[] = {
+      {"missing.net", {}, "Error: Cannot open file \"" + NetPath("missing.net") + "\""},
+      {"bad.net", "[InData]\r\nA = 1,2\r\nB = x,3\r\nC = 4,5\r\n",
+       "Error: 'x' is not a valid integer value\nin line 3 of " + NetPath("bad.net")},
+      {"delay.net", "[ZEP]\r\nA = 1,1,3,Non,Non,Non\r\nB = 1,1,3,Non,A-O,Non\r\n[InData]\r\n",
+       "Error: 'O' is not a valid integer value\nin line 3 of " + NetPath("delay.net")},
+      {"notes.txt", "These are no nets.\r\n$ nor is this\r\n",
+       "Error: " + NetPath("notes.txt") + " holds no net"},
+  };
+  for (const auto& failure : failures) {
+    if (!failure.bytes.isEmpty()) {
+      ASSERT_TRUE(WriteBytes(NetPath(failure.name), failure.bytes));
+    }
+    prompts.Shown.clear();
+    prompts.Answers = {Answer::No};
+    prompts.Files = {NetPath(failure.name)};
+    Run(&TNetForm::LoadClick);
+    ASSERT_EQ(prompts.Shown.size(), 3) << failure.name;
+    EXPECT_TRUE(prompts.Shown[2].startsWith(failure.error)) << prompts.Shown[2].toStdString();
+    EXPECT_TRUE(NetTables == before) << failure.name;
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(NetFileName, "net.net");
+    EXPECT_TRUE(Edited);
+    EXPECT_TRUE(form->Save->isEnabled());
+    EXPECT_EQ(CurZEP, 1);
+    EXPECT_EQ(CurInput, 2);
+  }
+
+  // Saved now, the file still holds the whole net.
+  prompts.Files = {NetPath("net.net")};
+  Run(&TNetForm::SaveClick);
+  EXPECT_EQ(ReadBytes(NetPath("net.net")), Dated(QByteArray(NewExampleBody).replace("Input1 = 0,5", "Input1 = 3,5")));
+}
+
+TEST_F(FilesCommands, WithNoDataFolderTheDialogsStartInTheWorkingFolder) {
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(data.Path()));
+  const QString working = QDir::currentPath();
+  NetworkDataPath = "";
+  NetFileName = "New.net";
+  prompts.Files = {"audit.net"};
+  Run(&TNetForm::SaveClick);
+  EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + working});
+  EXPECT_TRUE(QFile::exists(working + "/audit.net"));
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + working + "/audit.net");
+
   prompts.Shown.clear();
-  prompts.Answers = {Answer::No};
-  prompts.Files = {NetPath("bad.net")};
+  prompts.Files = {std::nullopt};
   Run(&TNetForm::LoadClick);
-  EXPECT_EQ(prompts.Shown.last(), "Error: 'x' is not a valid integer value");
-  EXPECT_EQ(InputCount, 2);
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + NetPath("bad.net"));
-  EXPECT_TRUE(Edited);
-  EXPECT_FALSE(form->Save->isEnabled());
+  EXPECT_EQ(prompts.Shown, QStringList{"Open: *.net|" + working});
+  QDir::setCurrent(before);
 }
 
 TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder) {

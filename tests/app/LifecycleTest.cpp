@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
+#include <climits>
 #include <gtest/gtest.h>
 
 #include "app/NetHome.h"
@@ -85,22 +87,42 @@ TEST_F(Lifecycle, LaterStartsReadFoldersAndScaleWithFallbacks) {
   EXPECT_EQ(UserDataPath.Str(), tmp.Path());
 }
 
+// The kept geometry where it fits the screen; moved and shrunk until it does otherwise.
 TEST_F(Lifecycle, FirstShowRestoresAndCorrectsTheWindowSize) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  ASSERT_GE(area.width(), 720);
+  ASSERT_GE(area.height(), 520);
+  enum Place { Anywhere, Kept, AtTopLeft, AtBottomRight };
   const struct {
     QByteArray position;
-    int width, height;
+    int width, height;  // as asked for, before the screen is minded
+    Place place;
   } cases[] = {
-      {"", 960, 720},
-      {"[Position]\r\nLeft=10\r\nTop=20\r\nWidth=150\r\nHeight=100\r\n", 960, 720},
-      {"[Position]\r\nWidth=200\r\nHeight=150\r\n", 200, 150},
-      {"[Position]\r\nWidth=700\r\nHeight=500\r\n", 700, 500},
+      {"", 960, 720, Anywhere},
+      {"[Position]\r\nLeft=10\r\nTop=20\r\nWidth=150\r\nHeight=100\r\n", 960, 720, Anywhere},
+      {"[Position]\r\nWidth=200\r\nHeight=150\r\n", 200, 150, Anywhere},
+      {"[Position]\r\nLeft=10\r\nTop=20\r\nWidth=700\r\nHeight=500\r\n", 700, 500, Kept},
+      {"[Position]\r\nLeft=3000\r\nTop=-70000\r\nWidth=2147483647\r\nHeight=2147483647\r\n", INT_MAX,
+       INT_MAX, AtTopLeft},
+      {"[Position]\r\nLeft=2147483647\r\nTop=2147483647\r\nWidth=300\r\nHeight=200\r\n", 300, 200,
+       AtBottomRight},
   };
   for (const auto& c : cases) {
     ResetNetDef();
     ASSERT_TRUE(WriteBytes(Ini(), "[Canvas]\r\nScale=2\r\n" + c.position));
     Make();
-    EXPECT_EQ(form->width(), c.width);
-    EXPECT_EQ(form->height(), c.height);
+    const std::string what = c.position.toStdString();
+    const QRect frame = form->frameGeometry();
+    EXPECT_TRUE(area.contains(frame)) << what;
+    EXPECT_EQ(form->width(), std::min(c.width, area.width() - (frame.width() - form->width()))) << what;
+    EXPECT_EQ(form->height(), std::min(c.height, area.height() - (frame.height() - form->height()))) << what;
+    if (c.place == Kept) {
+      EXPECT_EQ(form->pos(), QPoint(10, 20)) << what;
+    } else if (c.place == AtTopLeft) {
+      EXPECT_EQ(frame.topLeft(), area.topLeft()) << what;
+    } else if (c.place == AtBottomRight) {
+      EXPECT_EQ(frame.bottomRight(), area.bottomRight()) << what;
+    }
     EXPECT_EQ(CanvasWidth, 200);
     EXPECT_EQ(CanvasHeight, 200);
     EXPECT_TRUE(startUp->isVisible());

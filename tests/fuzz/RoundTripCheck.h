@@ -10,7 +10,6 @@
 
 #include "drawing/Routing.h"
 #include "model/NetDef.h"
-#include "netfile/ConnectionKeys.h"
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
 #include "platform/Errors.h"

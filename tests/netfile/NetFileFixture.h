@@ -8,7 +8,6 @@
 #include <ostream>
 
 #include "model/NetDef.h"
-#include "netfile/ConnectionKeys.h"
 #include "netfile/NetReader.h"
 #include "support/ScriptedPrompts.h"
 

@@ -1,12 +1,22 @@
 #include <QFile>
 
 #include "NetFileFixture.h"
+#include "dialogs/ZEPMove.h"
 #include "model/LinkResolution.h"
 #include "platform/Errors.h"
 
 namespace {
 
-class NetReaderTest : public NetFileTest {};
+class NetReaderTest : public NetFileTest {
+protected:
+  // Reads `text` into the tables as the reader alone does, keeping what it read on an error.
+  static void Read(QByteArray text) {
+    QBuffer in(&text);
+    in.open(QIODevice::ReadOnly);
+    TCapacityCuts cuts;
+    ReadNet(in, cuts);
+  }
+};
 
 TEST_F(NetReaderTest, ReadsLinesBySectionRules) {
   struct Case {
@@ -15,10 +25,10 @@ TEST_F(NetReaderTest, ReadsLinesBySectionRules) {
     QStringList expected;
   };
   const Case cases[] = {
-      {"blank, comment, header-less and unreadable lines are skipped",
+      {"blank, comment, header-less and unreadable lines are skipped; a nameless element is read",
        {"In = 1,2", "", "$ [InData]", "[InData]", "", "   ", "no equals", "= 3,4", "Key =", "$X = 5,6",
-        " [OutData]", "A = 7,8"},
-       {"T 0", "I A 7,8,4"}},
+        " [OutData]", "A = 7,8", "[FileType]", "= 9", "[Connection]", " = (1,1)"},
+       {"T 0", "I  3,4,4", "I A 7,8,4"}},
       {"hexadecimal and signs", {"[InData]", "H = $10, 0x1F,-3", "N = -5,+6"}, {"T 0", "I H 16,31,2", "I N -5,6,4"}},
       {"Input and Output lengths",
        {"[InData]", "A = 1,2", "B = 1,2,1", "C = 1,2,7", "[OutData]", "P = 3,4", "Q = 3,4,-5", "R = 3,4,6"},
@@ -82,8 +92,40 @@ TEST_F(NetReaderTest, LineEndsAndLongLines) {
   QByteArray huge = "[Dot]\n* = 3,4\n* = 5,6";
   huge += QByteArray(8 << 20, '9');
   huge += "\n* = 7,8\n";
-  EXPECT_THROW(Load(huge, prompts), EConvertError) << "the cut leaves a number too large";
+  EXPECT_THROW(Read(huge), EConvertError) << "the cut leaves a number too large";
   EXPECT_EQ(DotCount, 2);
+}
+
+TEST_F(NetReaderTest, ALoneCROrLFEndsALineAsCRLFDoes) {
+  QFile file(QStringLiteral(PLEXOR_SOURCE_DIR "/examples/all-kinds.net"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray crlf = file.readAll();
+  ASSERT_TRUE(crlf.contains("\r\n"));
+  ScriptedPrompts prompts;
+  Load(crlf, prompts);
+  const TNetTables twin = NetTables;
+  ASSERT_GT(ZEPCount, 1);
+
+  QByteArray mixed = crlf;
+  for (qsizetype at = 0, n = 0; (at = mixed.indexOf("\r\n", at)) >= 0; ++n)
+    mixed.remove(n % 2 ? at : at + 1, 1);  // every other line ends in CR, the rest in LF
+  for (const QByteArray& text : {QByteArray(crlf).replace("\r\n", "\r"), QByteArray(crlf).replace("\r\n", "\n"), mixed}) {
+    ResetNetDef();
+    Load(text, prompts);
+    EXPECT_TRUE(NetTables == twin) << text.left(80).toStdString();
+  }
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+
+  // A file with no section of a net is none; an empty file is an empty net.
+  try {
+    Load("\r\n$ only a comment\rnor a section\n", prompts);
+    ADD_FAILURE() << "loaded";
+  } catch (const EInOutError& error) {
+    EXPECT_EQ(error.Message(), "The file holds no net");
+  }
+  EXPECT_TRUE(NetTables == twin);
+  Load("", prompts);
+  EXPECT_EQ(ZEPCount, 0);
 }
 
 TEST_F(NetReaderTest, ANumberThatIsNoIntegerEndsTheLoadAtItsLine) {
@@ -108,10 +150,10 @@ TEST_F(NetReaderTest, ANumberThatIsNoIntegerEndsTheLoadAtItsLine) {
     lines += c.line.split('|');
     lines += {"[Dot]", "* = 9,9"};
     try {
-      Load(Lines(lines), prompts);
+      Read(Lines(lines));
       ADD_FAILURE() << "no error for " << c.line.toStdString();
     } catch (const EConvertError& error) {
-      EXPECT_EQ(error.Message(), c.message) << c.line.toStdString();
+      EXPECT_EQ(error.Message(), c.message + "\nin line " + QString::number(lines.size() - 2)) << c.line.toStdString();
     }
     EXPECT_EQ(Describe(), c.read) << c.line.toStdString();
   }
@@ -156,6 +198,24 @@ TEST_F(NetReaderTest, LoadingResolvesTheLinksAndKeepsTheConnectionKeys) {
   EXPECT_TRUE(ConnKeysFromFile);
   EXPECT_EQ(ConnKeyRead[3], "New");
   EXPECT_EQ(ConnKeyRead[1], "New-A");
+}
+
+// A source longer than its field keeps its rest with the ZEP it belongs to, moved or not,
+// until the links are resolved; a reset forgets it.
+TEST_F(NetReaderTest, TheRestOfALongSourceMovesWithItsZEP) {
+  const QByteArray text = "[ZEP]\r\nConsumer = 0,0,3,Non,LowpassFilter12-3,Non\r\nLowpassFilter12 = 5,5,3,Non,Non,Non\r\n";
+  Read(text);
+  ASSERT_EQ(SourceRest[1].A, "-3");
+  MoveZEP(1, 2);
+  EXPECT_EQ(ZEPText[2].Name, "Consumer");
+  EXPECT_EQ(ZEPLink[2], (TZEPLink{0, KindZEP, 3, 1, KindNone, 0, 0, 0}));
+  EXPECT_EQ(ZEPLink[1].AKind, KindNone);
+  EXPECT_TRUE(SourceRest[2].A.isEmpty());
+
+  Read(text);
+  ResetNetDef();
+  EXPECT_TRUE(SourceRest[1].A.isEmpty());
+  EXPECT_FALSE(ConnKeysFromFile);
 }
 
 TEST_F(NetReaderTest, AFileThatCannotBeOpenedIsAnInputOutputError) {

@@ -2,9 +2,11 @@
 #include <QFile>
 
 #include "NetFileFixture.h"
+#include "drawing/Routing.h"
 #include "fuzz/RoundTripCheck.h"
 #include "model/LinkResolution.h"
 #include "netfile/NetWriter.h"
+#include "netfile/NewNet.h"
 #include "platform/Errors.h"
 #include "support/TempDir.h"
 
@@ -88,14 +90,33 @@ TEST_F(RoundTripTest, AFullLengthNameFeedsThroughADelayAfterSaveAndLoad) {
   EXPECT_EQ(ZEPText[2].SourceA, "LowpassFilter12");
   EXPECT_EQ(NetFileText(QDate(2024, 3, 7)), text);
 
-  // A suffix that is no number still stops the load, and leaves nothing to a later
-  // resolution of names typed since.
-  SetUp();
+  // A suffix that is no number stops the load, which leaves the tables as they were:
+  // nothing is left to a later resolution of names typed since.
   text.replace("LowpassFilter12-7", "LowpassFilter12-q");
+  const TNetTables before = NetTables;
   EXPECT_THROW(Load(text, prompts), EConvertError);
-  ZEPText[2].SourceB = "LowpassFilter12";
-  ResolveLinks();
-  EXPECT_EQ(ZEPLink[2].BKind, KindZEPNoDelay);
+  EXPECT_TRUE(NetTables == before);
+}
+
+// The properties dialog stores an empty Input, Output or Comment text, and a ZEP name of
+// blanks; each element comes back from the file, nameless.
+TEST_F(RoundTripTest, ElementsWithoutANameComeBackFromTheirFile) {
+  SetUpNewNet();
+  RebuildRoutes();
+  ZEPText[1].Name = "  ";
+  InputName[2] = "";
+  OutputName[1] = "";
+  CommentCount = 1;
+  CommentText[1] = "";
+  CommentPos[1] = {3, 4};
+  const QByteArray saved = NetFileText(QDate(2024, 3, 7));
+  ASSERT_TRUE(saved.contains("\r\n = 0,11\r\n")) << saved.toStdString();
+
+  SetUp();
+  ScriptedPrompts prompts;
+  Load(saved, prompts);
+  EXPECT_EQ(Describe(), (QStringList{"T 0", "Z  8,8,3 Non|InPut1|Input2", "I Input1 0,5,4", "I  0,11,4", "O  12,8,0",
+                                     "C  3,4", "K (5,5)(4,5)", "K (5,11)(4,11)", "K (11,8)(11,8)(12,8)"}));
 }
 
 // Every input the fuzzer found wanting is kept here and must now pass.

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "NetFileFixture.h"
@@ -114,6 +115,33 @@ TEST_F(SaveFailureTest, ASuccessfulSaveReplacesTheFileAndKeepsNoTemporaryFile) {
   WriteNetFile(path, QDate(2024, 3, 7));
   EXPECT_EQ(Bytes(path), NetFileText(QDate(2024, 3, 7)));
   EXPECT_EQ(Entries(temp.Path()), QStringList{"net.net"});
+}
+
+// A replaced file keeps what the user set on it: every mode bit, its owner and group where
+// the process may set them, and a link to it stays a link.
+TEST_F(SaveFailureTest, AReplacedFileKeepsItsModeOwnerAndLink) {
+  TempDir temp;
+  const QString path = temp.File("net.net");
+  WriteOld(path);
+  const QByteArray name = QFile::encodeName(path);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(name.constData(), 65534, 65534), 0);  // before the mode: it clears setuid
+  }
+  ASSERT_EQ(chmod(name.constData(), 07640), 0);
+  struct stat before{};
+  ASSERT_EQ(stat(name.constData(), &before), 0);
+  const QString link = temp.File("link.net");
+  ASSERT_TRUE(QFile::link(path, link));
+
+  WriteNetFile(link, QDate(2024, 3, 7));
+  struct stat after{};
+  ASSERT_EQ(stat(name.constData(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 07640u);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(Bytes(path), NetFileText(QDate(2024, 3, 7)));
+  EXPECT_EQ(Entries(temp.Path()), (QStringList{"link.net", "net.net"}));
 }
 
 }  // namespace

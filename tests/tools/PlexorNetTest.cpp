@@ -5,7 +5,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "support/TempDir.h"
 
@@ -27,8 +31,10 @@ struct ToolRun {
 
 class PlexorNet : public ::testing::Test {
 protected:
-  ToolRun Start(const QStringList& args) {
+  // `setUp` may redirect the tool's output or limit it before it starts.
+  ToolRun Start(const QStringList& args, const std::function<void(QProcess&)>& setUp = {}) {
     QProcess process;
+    if (setUp) setUp(process);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_RUNTIME_DIR", runtime.dir.path());
@@ -105,7 +111,18 @@ TEST_F(PlexorNet, LoadErrorsAndCapacityCuts) {
   const ToolRun bad = Start({"dump", Write("bad.net", "[Dot]\r\n* = 1,x\r\n")});
   EXPECT_EQ(bad.Exit, 1);
   EXPECT_EQ(bad.Out, "");
-  EXPECT_EQ(bad.Err, "'x' is not a valid integer value\n");
+  EXPECT_EQ(bad.Err, "'x' is not a valid integer value\nin line 2 of " + temp.File("bad.net").toLatin1() + "\n");
+
+  // Text whose lines end in a lone CR reads as its CR LF twin; text of no net is refused.
+  const ToolRun cr = Start({"dump", Write("cr.net", QByteArray(NewExample).replace("\r\n", "\r"))});
+  EXPECT_EQ(cr.Out, Start({"dump", Write("new.net", NewExample)}).Out);
+  const QString notes = Write("notes.net", "Meeting notes, no net.\r\n");
+  for (const QStringList& args : {QStringList{"dump", notes}, {"check", notes}, {"save", notes, notes}}) {
+    const ToolRun none = Start(args);
+    EXPECT_EQ(none.Exit, 1) << args.join(' ').toStdString();
+    EXPECT_EQ(none.Err, notes.toLatin1() + " holds no net\n");
+  }
+  EXPECT_EQ(Read(notes), "Meeting notes, no net.\r\n");
 
   QByteArray many = "[Dot]\r\n";
   for (int i = 0; i < 65; ++i) many += "* = 1,1\r\n";
@@ -159,6 +176,56 @@ TEST_F(PlexorNet, CheckReportsEachDoubtfulReference) {
             "Input 2 \"IN\": name also borne by Input 1\n"
             "Output 2 \"Nobody\": names no ZEP\n");
   EXPECT_EQ(Start({"check", temp.File("missing.net")}).Exit, 1);
+}
+
+// A file size limit fails every write of the tool's output, whoever runs it.
+void LimitFileSize() {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small{};
+  getrlimit(RLIMIT_FSIZE, &small);
+  small.rlim_cur = 100;
+  setrlimit(RLIMIT_FSIZE, &small);
+}
+
+TEST_F(PlexorNet, OutputThatCannotBeWrittenFailsAndLeavesTheOldOutput) {
+  const struct {
+    const char* name;
+    const char* magic;
+  } outputs[] = {{"out.png", "\x89PNG"}, {"out.svg", "<?xml"}, {"out.pdf", "%PDF"}};
+  for (const auto& output : outputs) {
+    const QString out = Write(output.name, "old output");
+    const ToolRun failed = Start({"render", Examples + "all-kinds.net", out},
+                                 [](QProcess& p) { p.setChildProcessModifier(LimitFileSize); });
+    EXPECT_EQ(failed.Exit, 1) << output.name;
+    EXPECT_TRUE(failed.Err.startsWith("Cannot write file \"" + out.toLatin1() + "\"")) << failed.Err.toStdString();
+    EXPECT_EQ(Read(out), "old output");
+    const ToolRun done = Start({"render", Examples + "all-kinds.net", out});
+    EXPECT_EQ(done.Exit, 0) << done.Err.toStdString();
+    EXPECT_TRUE(Read(out).startsWith(output.magic)) << output.name;
+  }
+  EXPECT_EQ(QDir(temp.Path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no temporary file is left";
+
+  // A FIFO or a folder is no file to save or render onto; the FIFO stays one.
+  const QString fifo = temp.File("pipe.net");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  for (const QStringList& args : {QStringList{"save", Examples + "all-kinds.net", fifo},
+                                  {"render", Examples + "all-kinds.net", fifo + ".svg"},
+                                  {"save", Examples + "all-kinds.net", temp.Path()}}) {
+    if (args[0] == "render") ASSERT_EQ(mkfifo(QFile::encodeName(args[2]).constData(), 0644), 0);
+    const ToolRun refused = Start(args);
+    EXPECT_EQ(refused.Exit, 1) << args.join(' ').toStdString();
+    EXPECT_TRUE(refused.Err.contains("It is not a regular file.")) << refused.Err.toStdString();
+  }
+  EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+
+  // Standard output that cannot take the dump or the findings.
+  const auto full = [](QProcess& p) { p.setStandardOutputFile("/dev/full"); };
+  for (const QStringList& args : {QStringList{"dump", Examples + "all-kinds.net"},
+                                  {"check", Write("doubtful.net", "[OutData]\r\nNobody = 1,1\r\n")}}) {
+    const ToolRun run = Start(args, full);
+    EXPECT_EQ(run.Exit, 1) << args.join(' ').toStdString();
+    EXPECT_EQ(run.Err, "plexor-net: cannot write the standard output: No space left on device\n");
+  }
 }
 
 TEST_F(PlexorNet, UsageAndHelp) {

@@ -17,7 +17,8 @@ const char* const CheckHelp =
     "  an input source that resolves to nothing, a name borne by two elements of one kind,\n"
     "  a ZEP input that carries an extra scan of delay, an Output that names no ZEP,\n"
     "  a function name found in neither list, and a table the file overfilled.\n"
-    "Exit status: 0 clean, 2 findings, 1 the file could not be loaded, 64 wrong usage.\n";
+    "Exit status: 0 clean, 2 findings, 1 the file could not be loaded or the findings not\n"
+    "written, 64 wrong usage.\n";
 
 constexpr int ExitFindings = 2;
 
@@ -112,6 +113,6 @@ int RunCheck(const QStringList& args) {
   if (!LoadForCheck(parsed.Positional[0], cuts)) return 1;
   const QStringList findings = NetChecker().Findings(cuts);
   if (findings.isEmpty()) return 0;
-  PrintOut((findings.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+  if (!PrintOut((findings.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8())) return 1;
   return ExitFindings;
 }

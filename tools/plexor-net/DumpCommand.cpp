@@ -17,7 +17,8 @@ const char* const DumpHelp =
     "NetFileType, LibFuncName, UserFuncName, ZEP, Input, Output, Comment, Dot, Connection.\n"
     "  --rebuild   lay the connections again from the ZEP links first; each connection\n"
     "              then also gives its Request [FromKind, FromIndex, ToIndex, Port]\n"
-    "Exit status: 0 done, 1 the file could not be loaded, 64 wrong usage.\n";
+    "Exit status: 0 done, 1 the file could not be loaded or the output not written,\n"
+    "64 wrong usage.\n";
 
 template <typename Names>
 QJsonArray NameArray(const Names& names, int count) {
@@ -108,6 +109,5 @@ int RunDump(const QStringList& args) {
   if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
   const bool rebuild = parsed.Flags.contains(QStringLiteral("--rebuild"));
   if (rebuild) RebuildRoutes();
-  PrintOut(QJsonDocument(NetObject(rebuild)).toJson(QJsonDocument::Compact) + '\n');
-  return 0;
+  return PrintOut(QJsonDocument(NetObject(rebuild)).toJson(QJsonDocument::Compact) + '\n') ? 0 : 1;
 }

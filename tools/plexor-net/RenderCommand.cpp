@@ -1,6 +1,6 @@
 // plexor-net render: the net drawn by the editor's painter onto a PNG image, an SVG file
 // or a PDF page, on the canvas that "Adjust size to data" gives it or one of a given size.
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -8,6 +8,8 @@
 #include "drawing/CanvasRender.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
+#include "platform/AtomicWrite.h"
+#include "platform/Errors.h"
 #include "tools/plexor-net/NetCommands.h"
 #include "tools/plexor-net/ToolSupport.h"
 
@@ -83,46 +85,68 @@ void SetUpView(const RenderOptions& options) {
   ComputeViewMetrics();
 }
 
-bool WritePng(const QString& path) {
+// The drawing as the bytes of its file; false, with the reason printed, when it cannot be
+// made.
+bool PngBytes(QByteArray& bytes) {
   const QImage image = RenderCanvasImage();
   if (image.isNull())
     return Refuse(QStringLiteral("an image of %1 x %2 pixels is too large; take a larger --scale, or SVG or PDF")
                       .arg(PaintAreaWidth())
                       .arg(PaintAreaHeight()));
-  if (image.save(path, "PNG")) return true;
-  PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (image.save(&buffer, "PNG")) return true;
+  PrintErrorLine(QStringLiteral("plexor-net render: the PNG image could not be made"));
   return false;
 }
 
-bool WriteSvg(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    PrintErrorLine(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return false;
-  }
+bool SvgBytes(const QString& title, QByteArray& bytes) {
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&buffer);
   svg.setSize(QSize(PaintAreaWidth(), PaintAreaHeight()));
   svg.setViewBox(QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()));
   svg.setResolution(RenderPixelsPerInch);
-  svg.setTitle(QFileInfo(path).completeBaseName());
+  svg.setTitle(title);
   QPainter painter;
   if (!painter.begin(&svg)) {
-    PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
+    PrintErrorLine(QStringLiteral("plexor-net render: the SVG drawing could not be made"));
     return false;
   }
   PaintWholeCanvas(painter);
   painter.end();
-  file.close();
-  if (file.error() == QFileDevice::NoError) return true;
-  PrintErrorLine(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+  return true;
+}
+
+bool PdfBytes(QByteArray& bytes) {
+  bytes = CanvasPdf();
+  if (!bytes.isEmpty()) return true;
+  PrintErrorLine(QStringLiteral("plexor-net render: the PDF page could not be made"));
   return false;
 }
 
-bool WritePdf(const QString& path) {
-  if (WriteCanvasPdf(path)) return true;
-  PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
+bool DrawingBytes(OutputKind kind, const QString& path, QByteArray& bytes) {
+  switch (kind) {
+    case OutputKind::Png: return PngBytes(bytes);
+    case OutputKind::Svg: return SvgBytes(QFileInfo(path).completeBaseName(), bytes);
+    case OutputKind::Pdf: return PdfBytes(bytes);
+  }
   return false;
+}
+
+// The whole drawing is made in memory first and then replaces the output in one step, so a
+// failure at any point leaves the old output as it was.
+bool WriteDrawing(OutputKind kind, const QString& path) {
+  QByteArray bytes;
+  if (!DrawingBytes(kind, path, bytes)) return false;
+  try {
+    WriteFileAtomically(path, bytes);
+    return true;
+  } catch (const RuntimeError& error) {
+    PrintErrorLine(error.Message());
+    return false;
+  }
 }
 
 }  // namespace
@@ -141,11 +165,5 @@ int RunRender(const QStringList& args) {
   ConsolePrompts prompts;
   if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
   SetUpView(options);
-  const QString out = parsed.Positional[1];
-  switch (options.Kind) {
-    case OutputKind::Png: return WritePng(out) ? 0 : 1;
-    case OutputKind::Svg: return WriteSvg(out) ? 0 : 1;
-    case OutputKind::Pdf: return WritePdf(out) ? 0 : 1;
-  }
-  return 1;
+  return WriteDrawing(options.Kind, parsed.Positional[1]) ? 0 : 1;
 }

@@ -1,7 +1,9 @@
 #include "tools/plexor-net/ToolSupport.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "netfile/NetReader.h"
 #include "platform/Errors.h"
@@ -53,9 +55,14 @@ bool ParseToolArgs(const QStringList& args, const QStringList& flags, const QStr
 
 void PrintHelp(const char* help) { std::fputs(help, stdout); }
 
-void PrintOut(const QByteArray& bytes) {
-  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-  std::fflush(stdout);
+bool PrintOut(const QByteArray& bytes) {
+  errno = 0;
+  const size_t written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+  if (std::fflush(stdout) == 0 && written == static_cast<size_t>(bytes.size())) return true;
+  const int error = errno;
+  PrintErrorLine(QStringLiteral("plexor-net: cannot write the standard output: %1")
+                     .arg(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO))));
+  return false;
 }
 
 void PrintErrorLine(const QString& text) {

@@ -34,8 +34,9 @@ bool ParseToolArgs(const QStringList& args, const QStringList& flags, const QStr
 // Prints the command's help on stdout.
 void PrintHelp(const char* help);
 
-// Prints bytes on stdout or a line on stderr.
-void PrintOut(const QByteArray& bytes);
+// Prints bytes on stdout; false, with the reason on stderr, when stdout cannot take them.
+bool PrintOut(const QByteArray& bytes);
+// Prints a line on stderr.
 void PrintErrorLine(const QString& text);
 
 // Loads a net file as the editor's Load does (read, capacity warning, ResolveLinks). A
