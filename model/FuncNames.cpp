@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "platform/Errors.h"
 
@@ -60,12 +61,6 @@ QByteArray Trimmed(const QByteArray& line) {
   return line.mid(begin, end - begin);
 }
 
-QByteArray WithoutLineEnd(QByteArray line) {
-  if (line.endsWith('\n')) line.chop(1);
-  if (line.endsWith('\r')) line.chop(1);
-  return line;
-}
-
 bool LibraryHolds(const QByteArray& name) {
   for (int k = 1; k <= LibFuncCount; ++k)
     if (SameTextIgnoringCase(LibFuncName[k].Bytes(), name)) return true;
@@ -88,12 +83,16 @@ TListImport ImportLibFuncList(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+  QByteArray all = file.readAll();
+  if (file.error() != QFileDevice::NoError)
+    throw EInOutError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+  // CR, LF and CR LF all end a line; the empty lines this gives between CR and LF are skipped.
+  all.replace('\r', '\n');
   TListImport result;
-  while (!file.atEnd()) {
-    const QByteArray raw = file.readLine();
-    if (file.error() != QFileDevice::NoError)
-      throw EInOutError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    const QByteArray line = WithoutLineEnd(raw).left(MaxListLine);
+  for (qsizetype start = 0, end = 0; start < all.size(); start = end + 1) {
+    end = all.indexOf('\n', start);
+    if (end < 0) end = all.size();
+    const QByteArray line = all.sliced(start, std::min<qsizetype>(end - start, MaxListLine));
     if (line.isEmpty() || line[0] == '$') continue;
     // A line of blanks would give an empty name, which the network file cannot keep. A
     // long line is compared as it would be stored, so importing a file again adds nothing.

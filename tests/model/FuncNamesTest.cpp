@@ -89,6 +89,10 @@ TEST_F(FuncNamesTest, ListFileSkipsCommentsBlankLinesAndNamesListedInAnyCase) {
   EXPECT_EQ(ImportLibFuncList(second).Added, 3);
   EXPECT_EQ(ImportLibFuncList(second).Added, 0);
   EXPECT_EQ(DeletableFuncNames(), (QStringList{"mul", "add", "$x", "abcdefghijklmno", "sub"}));
+
+  // Lines that end in a lone CR.
+  EXPECT_EQ(ImportLibFuncList(WriteList("$ older system\rdiv\rneg\r")).Added, 2);
+  EXPECT_EQ(DeletableFuncNames().mid(5), (QStringList{"div", "neg"}));
 }
 
 TEST_F(FuncNamesTest, ListFileStopsAtAFullLibrary) {
