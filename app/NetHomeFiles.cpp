@@ -17,14 +17,11 @@ void TNetForm::NewClick() {
   setWindowTitle(QStringLiteral("Plexor -- New"));
   NetFileName = "New.net";
   NetworkDataPath = AppDir;
+  NetAboutToBeReplaced(NetChangeKind::New);
   SetUpNewNet();
   ApplyScale();
   RebuildRoutes();
   NetChanged(NetChangeKind::New);
-  PaintBoxPaint();
-  DrawOnPaper->setEnabled(true);
-  Save->setEnabled(true);
-  Picked = false;
   SaveClick();
 }
 
@@ -34,17 +31,16 @@ void TNetForm::LoadClick() {
   if (!path) return;
   FollowNetworkFolder(*path, Ask());
   const std::unique_ptr<QFile> file = OpenNetFile(*path);
-  LoadNet(*file, Ask());
-  // Named only once the whole file was read: a load that fails leaves the window naming
-  // the net it still shows.
+  const TReadNet read = ReadNetAside(*file);
+  // Only a file read whole replaces the net: a load that fails leaves the net, its name,
+  // the caption and an open edit as they were. An edit of the net that shows is ended
+  // unwritten before another net takes its place.
+  NetAboutToBeReplaced(NetChangeKind::Load);
+  TakeNet(read, Ask());
   TakeNetFileName(*path);
   setWindowTitle(NetCaption(*path));
-  NetChanged(NetChangeKind::Load);
   ApplyScale();
-  Save->setEnabled(true);
-  DrawOnPaper->setEnabled(true);
-  PaintBoxPaint();
-  Picked = false;
+  NetChanged(NetChangeKind::Load);
 }
 
 void TNetForm::LoadBtnClick() { LoadClick(); }

@@ -454,15 +454,15 @@ std::unique_ptr<QFile> OpenNetFile(const QString& path) {
   return file;
 }
 
-void LoadNet(QIODevice& in, Prompts& prompts) {
-  // The net in use stays whole until the file was read to its end and its links resolved;
-  // a load that fails puts it back as it was.
+TReadNet ReadNetAside(QIODevice& in) {
+  // The reader and ResolveLinks work on the tables in use; those are kept here and put back,
+  // whether the file was read whole or not.
   const auto kept = std::make_unique<TNetTables>(NetTables);
   const QString file = FileNameOf(in);
-  TCapacityCuts cuts;
+  TReadNet read;
   try {
     const auto zepLines = std::make_unique<Table<int, MaxZEP>>();
-    ReadLines(in, cuts, zepLines.get());
+    ReadLines(in, read.Cuts, zepLines.get());
     in.close();
     ResolveRead(*zepLines, file);
   } catch (const RuntimeError&) {
@@ -470,5 +470,14 @@ void LoadNet(QIODevice& in, Prompts& prompts) {
     NetTables = *kept;
     throw;
   }
-  if (cuts.Any()) prompts.Warning(CapacityWarning(cuts));
+  read.Tables = std::make_unique<TNetTables>(NetTables);
+  NetTables = *kept;
+  return read;
 }
+
+void TakeNet(const TReadNet& read, Prompts& prompts) {
+  NetTables = *read.Tables;
+  if (read.Cuts.Any()) prompts.Warning(CapacityWarning(read.Cuts));
+}
+
+void LoadNet(QIODevice& in, Prompts& prompts) { TakeNet(ReadNetAside(in), prompts); }

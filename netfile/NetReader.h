@@ -3,6 +3,8 @@
 #include <QString>
 #include <memory>
 
+#include "model/NetDef.h"
+
 class QFile;
 class QIODevice;
 class Prompts;
@@ -38,8 +40,19 @@ void ReadNet(QIODevice& in, TCapacityCuts& cuts);
 // Opens a net file for reading; raises EInOutError naming the file.
 std::unique_ptr<QFile> OpenNetFile(const QString& path);
 
-// The editor's load after the file is open: reads it, closes it and resolves the links,
-// then warns about a capacity cut. All or nothing: on any error (raised as ReadNet raises
-// it; a delay that ResolveLinks cannot read names its ZEP's line) the tables are put back
-// as they were before the load.
+// A net read from a file aside from the tables in use, its links resolved.
+struct TReadNet {
+  std::unique_ptr<TNetTables> Tables;
+  TCapacityCuts Cuts;
+};
+
+// Reads the whole file, closes it and resolves the links, leaving the tables in use as they
+// were. Raises what ReadNet raises; a delay that ResolveLinks cannot read names its ZEP's
+// line.
+TReadNet ReadNetAside(QIODevice& in);
+
+// Puts a net read aside in place of the one in use, then warns about a capacity cut.
+void TakeNet(const TReadNet& read, Prompts& prompts);
+
+// The editor's load after the file is open, all or nothing: ReadNetAside, then TakeNet.
 void LoadNet(QIODevice& in, Prompts& prompts);
