@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/CanvasWheel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "app/Settings.h"
@@ -93,6 +94,7 @@ void TNetForm::BuildMenus() {
   DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
+  BuildRecentNets();
   Save->setEnabled(false);
   DrawOnPaper->setEnabled(false);
 
@@ -207,6 +209,7 @@ void TNetForm::BuildCanvas() {
   PaintBox = new PaintBoxWidget(this, ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
+  new CanvasWheel(this);
 
   DelPnl = new QWidget(ScrollBox->viewport());
   SetBackground(DelPnl, QColor(0, 128, 0));

@@ -4,6 +4,7 @@
 // keeps its logic in plain functions over the network tables.
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "platform/Prompts.h"
 
@@ -60,6 +61,15 @@ public:
   void LoadBtnClick();
   void SaveClick();
   void SaveBtnClick();
+
+  // Nets named from outside the Load dialog: the command line, a drop, "Recent Nets".
+  // Loads `path` as Load does, the save question included.
+  void OpenNet(const QString& path);
+  // The net named on the command line, loaded when the user first presses "Start".
+  void OpenNetAtStart(const QString& path) { netAtStart_ = path; }
+  void OpenNetNamedAtStart();
+  // Refills "Recent Nets" from Net.ini; a net whose file is gone is greyed out.
+  void RefreshRecentNets();
 
   // View and canvas size
   void ApplyScale();
@@ -140,6 +150,7 @@ public:
   QAction* DrawOnPaper;
   QAction* FormPrint;
   QAction* Exit;
+  QMenu* RecentNets;
   QMenu* CanvasEdit;
   QMenu* CanvasSize;
   QAction* AdjustSize;
@@ -174,6 +185,8 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void BuildMenus();
@@ -184,6 +197,10 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
+  void BuildRecentNets();
+  // The file to load: the one named from outside, else the open dialog's choice.
+  std::optional<QString> NetToLoad();
+  void NoteRecentNet(const QString& path);
 
   std::unique_ptr<Prompts> ownPrompts_;
   Prompts* prompts_;
@@ -191,6 +208,8 @@ private:
   TNetEditForm* editForm_ = nullptr;
   PrinterService* printer_ = nullptr;
   bool shown_ = false;
+  QString netAtStart_;
+  std::optional<QString> namedNet_;
 };
 
 #include "platform/Errors.h"
