@@ -20,6 +20,10 @@ mkdir -p "$out"
 net=$build/tools/plexor-net/plexor-net
 "$net" render examples/filter-chain.net "$out/filter-chain.png" --size 42,18
 "$net" render examples/feedback-loop.net "$out/feedback-loop.png" --size 36,20
+# Committed pictures stay small: 64 colours hold everything the program draws.
+small() { convert "$1" +dither -colors 64 "PNG8:$1"; }
+small "$out/filter-chain.png"
+small "$out/feedback-loop.png"
 echo "guide-pictures: docs/pictures/filter-chain.png feedback-loop.png"
 
 # The editor runs from a scratch folder, so it starts with a Net.ini of its own that places
@@ -50,6 +54,7 @@ click() { xdotool mousemove "$1" "$2" click 1; sleep 0.8; }
 # The top-left W x H of the screen, where the editor's window lies.
 shot() {
   import -window root -crop "$2x$3+0+0" +repage "$out/$1.png"
+  small "$out/$1.png"
   echo "guide-pictures: docs/pictures/$1.png"
 }
 
