@@ -7,6 +7,7 @@
 
 #include "app/NetHome.h"
 #include "model/NetDef.h"
+#include "platform/Guard.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ void CanvasWheel::StepScale(int angle, QPointF pointer) {
     const QPointF grid = pointer == anchorPointer_ && scroll == anchorScroll_
                              ? anchorGrid_
                              : (pointer + scroll) / static_cast<double>(oldPitch);
-    form_->Guard([&] { magnify ? form_->MultClick() : form_->DivideClick(); });
+    Guard(form_->Ask(), [&] { magnify ? form_->MultClick() : form_->DivideClick(); });
+    form_->UpdateActions();
     if (Pitch == oldPitch) continue;
     across->setValue(qRound(grid.x() * Pitch - pointer.x()));
     down->setValue(qRound(grid.y() * Pitch - pointer.y()));

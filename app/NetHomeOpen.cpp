@@ -11,6 +11,7 @@
 #include "app/NetHome.h"
 #include "app/RecentNets.h"
 #include "netfile/NetFileCommands.h"
+#include "platform/Errors.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ std::optional<QString> TNetForm::NetToLoad() {
 void TNetForm::OpenNetNamedAtStart() {
   if (netAtStart_.isEmpty()) return;
   const QString path = std::exchange(netAtStart_, QString());
-  Guard([&] { OpenNet(path); });
+  RunCommand([&] { OpenNet(path); });
 }
 
 void TNetForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -50,7 +51,7 @@ void TNetForm::dropEvent(QDropEvent* event) {
   const QString path = DroppedFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();
-  Guard([&] { OpenNet(path); });
+  RunCommand([&] { OpenNet(path); });
 }
 
 void TNetForm::BuildRecentNets() {
@@ -67,7 +68,7 @@ void TNetForm::RefreshRecentNets() {
   for (const QString& path : paths) {
     QAction* item = RecentNets->addAction(path);
     item->setEnabled(QFileInfo::exists(path));
-    connect(item, &QAction::triggered, this, [this, path] { Guard([&] { OpenNet(path); }); });
+    connect(item, &QAction::triggered, this, [this, path] { RunCommand([&] { OpenNet(path); }); });
   }
   RecentNets->setEnabled(!paths.isEmpty());
 }
