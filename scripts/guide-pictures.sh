@@ -21,21 +21,25 @@ net=$build/tools/plexor-net/plexor-net
 "$net" render examples/filter-chain.net "$out/filter-chain.png" --size 42,18
 "$net" render examples/feedback-loop.net "$out/feedback-loop.png" --size 36,20
 # Committed pictures stay small: 64 colours hold everything the program draws.
-small() { convert "$1" +dither -colors 64 "PNG8:$1"; }
+# -strip drops the time stamps, so an unchanged look gives unchanged files.
+small() { convert "$1" +dither -colors 64 -strip "PNG8:$1"; }
 small "$out/filter-chain.png"
 small "$out/feedback-loop.png"
 echo "guide-pictures: docs/pictures/filter-chain.png feedback-loop.png"
 
 # The editor runs from a scratch folder, so it starts with a Net.ini of its own that places
-# its 800 x 560 window at the top left of a 1024 x 768 screen.
-work=$(mktemp -d)
+# its 800 x 560 window at the top left of a 1024 x 768 screen. The folder's name shows
+# under "Recent Nets", so it is always the same.
+work=/tmp/plexor-guide/nets
+rm -rf /tmp/plexor-guide
+mkdir -p "$work"
 app=""
 xvfb=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   wait 2>/dev/null || true
-  rm -rf "$work"
+  rm -rf /tmp/plexor-guide
 }
 trap cleanup EXIT
 cp "$build/app/plexor" examples/*.net "$work/"
