@@ -1,6 +1,5 @@
 #include "app/PaintBox.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,19 +7,6 @@
 #include "drawing/NetPainter.h"
 #include "editing/FeedbackDrawing.h"
 #include "platform/PainterSurface.h"
-
-namespace {
-
-// Text metrics outside a paint event come from a scratch image at the canvas's resolution.
-template <typename Measure>
-QRect MeasureOffScreen(const QWidget* canvas, Measure measure) {
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  QPainter painter(&scratch);
-  PainterSurface surface(painter, canvas->logicalDpiY());
-  return measure(surface);
-}
-
-}  // namespace
 
 PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,11 +40,11 @@ void PaintBoxWidget::ClearFeedback() {
 }
 
 QRect PaintBoxWidget::MeasureMark(const TMark& mark) const {
-  return MeasureOffScreen(this, [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
+  return MeasureOffScreen(logicalDpiY(), [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
 }
 
 QRect PaintBoxWidget::MeasureGhost(const TGhost& ghost) const {
-  return MeasureOffScreen(this, [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
+  return MeasureOffScreen(logicalDpiY(), [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* event) {
