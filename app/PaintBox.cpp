@@ -4,7 +4,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "drawing/NetPainter.h"
 #include "editing/FeedbackDrawing.h"
 #include "platform/PainterSurface.h"
 
@@ -51,17 +50,11 @@ void PaintBoxWidget::paintEvent(QPaintEvent* event) {
   // Once everything in view is repainted the painter itself shows which elements are
   // current, and the marks of earlier picks and deselections have had their moment.
   if ((visibleRegion() - event->region()).isEmpty()) marks_.clear();
-  QPainter painter(this);
-  PainterSurface surface(painter, logicalDpiY());
-  PaintNet(surface, width(), height(), event->rect());
-  DrawFeedback(surface);
-}
-
-void PaintBoxWidget::DrawFeedback(DrawSurface& surface) {
   // A mark the net has outgrown (its element deleted, or picked again) is dropped.
   marks_.removeIf([](const TMark& m) { return !MarkStillApplies(m); });
-  for (const TMark& mark : marks_) DrawMark(surface, mark);
-  if (ghost_ && GhostStillApplies(*ghost_)) DrawGhost(surface, *ghost_);
+  QPainter painter(this);
+  PainterSurface surface(painter, logicalDpiY());
+  PaintCanvas(surface, width(), height(), event->rect(), marks_, ghost_);
 }
 
 void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {
