@@ -36,7 +36,6 @@ public:
   void SetStartUp(TNetStartUp* startUp) { startUp_ = startUp; }
   // The properties dialog; its close refreshes the canvas and the commands.
   void SetEditForm(TNetEditForm* editForm);
-  TNetStartUp* StartUp() const { return startUp_; }
   TNetEditForm* EditForm() const { return editForm_; }
   // Tests answer the message boxes and file dialogs through their own prompts.
   void SetPrompts(Prompts* prompts);

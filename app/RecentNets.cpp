@@ -1,6 +1,6 @@
 #include "app/RecentNets.h"
 
-#include "app/Settings.h"
+#include "model/Settings.h"
 #include "platform/ProfileFile.h"
 
 namespace {
