@@ -38,7 +38,13 @@ QImage RenderCanvasImage() {
   return image;
 }
 
-QByteArray CanvasPdf() {
+double PdfPageFit() {
+  const double longest = std::max(PaintAreaWidth(), PaintAreaHeight());
+  const double limit = double(MaxPdfPageInches) * RenderPixelsPerInch;
+  return longest > limit ? limit / longest : 1.0;
+}
+
+QByteArray CanvasPdf(double factor) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -46,18 +52,20 @@ QByteArray CanvasPdf() {
   const int height = std::max(1, PaintAreaHeight());
   QPdfWriter writer(&buffer);
   writer.setResolution(RenderPixelsPerInch);
-  const QSizeF points(width * 72.0 / RenderPixelsPerInch, height * 72.0 / RenderPixelsPerInch);
+  const double pointsPerPixel = factor * 72.0 / RenderPixelsPerInch;
+  const QSizeF points(width * pointsPerPixel, height * pointsPerPixel);
   writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                                    QPageLayout::Portrait, QMarginsF()));
   QPainter painter;
   if (!painter.begin(&writer)) return {};
+  painter.scale(factor, factor);
   PaintWholeCanvas(painter);
   painter.end();
   return bytes;
 }
 
-bool WriteCanvasPdf(const QString& path) {
-  const QByteArray pdf = CanvasPdf();
+bool WriteCanvasPdf(const QString& path, double factor) {
+  const QByteArray pdf = CanvasPdf(factor);
   if (pdf.isEmpty()) return false;
   try {
     WriteFileAtomically(path, pdf);

@@ -19,10 +19,16 @@ void PaintWholeCanvas(QPainter& painter, int pixelsPerInch = RenderPixelsPerInch
 // cannot be allocated.
 QImage RenderCanvasImage();
 
-// The whole canvas on one PDF page of the canvas's own size, as the bytes of its file;
-// empty when the page cannot be painted.
-QByteArray CanvasPdf();
+// Common PDF readers refuse pages beyond 200 inches a side.
+inline constexpr int MaxPdfPageInches = 200;
+
+// The factor that brings the canvas's PDF page within MaxPdfPageInches: 1 when it fits.
+double PdfPageFit();
+
+// The whole canvas on one PDF page of the canvas's own size times `factor`, as the bytes
+// of its file; empty when the page cannot be painted.
+QByteArray CanvasPdf(double factor = 1.0);
 
 // That page written to a file, atomically (WriteFileAtomically); false when the file
 // cannot be written, which then stays as it was.
-bool WriteCanvasPdf(const QString& path);
+bool WriteCanvasPdf(const QString& path, double factor = 1.0);

@@ -1,7 +1,7 @@
 #include <QFile>
 
 #include "NetFileFixture.h"
-#include "dialogs/ZEPMove.h"
+#include "model/ZEPMove.h"
 #include "model/LinkResolution.h"
 #include "platform/Errors.h"
 

@@ -6,6 +6,7 @@
 #include <QSvgGenerator>
 
 #include "drawing/CanvasRender.h"
+#include "drawing/Routing.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
 #include "platform/AtomicWrite.h"
@@ -16,16 +17,20 @@
 namespace {
 
 const char* const RenderUsage =
-    "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n";
+    "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "                         [--rebuild]\n";
 const char* const RenderHelp =
     "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "                         [--rebuild]\n"
     "Loads the net as the editor does and draws it as the editor's canvas shows it, as a PNG\n"
     "image, an SVG drawing or one PDF page, chosen by the output file's extension.\n"
     "  --scale N    the scale step, 1 (largest) to 6 (smallest, numbers only); default 2\n"
     "  --mono       monochrome drawing\n"
     "  --size W,H   the canvas in grid units, each 1..1000; default: the net's extent as\n"
     "               \"Adjust size to data\" computes it\n"
-    "Text is sized for 96 pixels per inch. Exit status: 0 done, 1 the file could not be\n"
+    "  --rebuild    lay the connections again from the ZEP links first\n"
+    "Text is sized for 96 pixels per inch; a PDF page that would exceed 200 inches a side is\n"
+    "drawn smaller to fit, with a notice. Exit status: 0 done, 1 the file could not be\n"
     "loaded or the output not written, 64 wrong usage.\n";
 
 enum class OutputKind { Png, Svg, Pdf };
@@ -47,6 +52,7 @@ struct RenderOptions {
   OutputKind Kind = OutputKind::Png;
   int Scale = 2;
   bool Mono = false;
+  bool Rebuild = false;
   bool SizeGiven = false;
   int Width = 0;
   int Height = 0;
@@ -62,6 +68,7 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
       !ReadBounded(parsed.Values.value(QStringLiteral("--scale")), 1, 6, options.Scale))
     return Refuse(QStringLiteral("--scale takes a step from 1 to 6"));
   options.Mono = parsed.Flags.contains(QStringLiteral("--mono"));
+  options.Rebuild = parsed.Flags.contains(QStringLiteral("--rebuild"));
   if (parsed.Values.contains(QStringLiteral("--size"))) {
     const QStringList sides = parsed.Values.value(QStringLiteral("--size")).split(QLatin1Char(','));
     options.SizeGiven = true;
@@ -73,6 +80,7 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
 }
 
 void SetUpView(const RenderOptions& options) {
+  if (options.Rebuild) RebuildRoutes();
   FontName = QStringLiteral("Times New Roman");
   BWMode = options.Mono;
   if (options.SizeGiven) {
@@ -100,11 +108,24 @@ bool PngBytes(QByteArray& bytes) {
   return false;
 }
 
+// The generator states the size in millimetres, which readers round up to one pixel more
+// than the drawing has; stated in pixels it equals the PNG's size exactly.
+QByteArray SizedInPixels(QByteArray svg) {
+  const qsizetype start = svg.indexOf("<svg ");
+  const qsizetype end = svg.indexOf('\n', start);
+  if (start < 0 || end < 0) return svg;
+  const QByteArray head = QStringLiteral("<svg width=\"%1\" height=\"%2\"")
+                              .arg(PaintAreaWidth())
+                              .arg(PaintAreaHeight())
+                              .toLatin1();
+  return svg.replace(start, end - start, head);
+}
+
 bool SvgBytes(const QString& title, QByteArray& bytes) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
+  QBuffer drawing;
+  drawing.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
+  svg.setOutputDevice(&drawing);
   svg.setSize(QSize(PaintAreaWidth(), PaintAreaHeight()));
   svg.setViewBox(QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()));
   svg.setResolution(RenderPixelsPerInch);
@@ -116,11 +137,17 @@ bool SvgBytes(const QString& title, QByteArray& bytes) {
   }
   PaintWholeCanvas(painter);
   painter.end();
+  bytes = SizedInPixels(drawing.data());
   return true;
 }
 
 bool PdfBytes(QByteArray& bytes) {
-  bytes = CanvasPdf();
+  const double fit = PdfPageFit();
+  if (fit < 1)
+    PrintErrorLine(QStringLiteral("plexor-net render: the page would exceed %1 inches; drawn at %2 %")
+                       .arg(MaxPdfPageInches)
+                       .arg(fit * 100, 0, 'f', 1));
+  bytes = CanvasPdf(fit);
   if (!bytes.isEmpty()) return true;
   PrintErrorLine(QStringLiteral("plexor-net render: the PDF page could not be made"));
   return false;
@@ -153,7 +180,7 @@ bool WriteDrawing(OutputKind kind, const QString& path) {
 
 int RunRender(const QStringList& args) {
   ToolArgs parsed;
-  if (!ParseToolArgs(args, {QStringLiteral("--mono")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
+  if (!ParseToolArgs(args, {QStringLiteral("--mono"), QStringLiteral("--rebuild")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
                      RenderUsage, parsed))
     return ExitUsage;
   if (parsed.Help) {
