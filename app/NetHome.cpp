@@ -209,6 +209,8 @@ void TNetForm::BuildCanvas() {
   ScrollBox->setWidget(PaintBox);
 
   DelPnl = new QWidget(ScrollBox->viewport());
+  // Its own Window role: a child of the viewport would otherwise fill with the Base white.
+  DelPnl->setBackgroundRole(QPalette::Window);
   SetBackground(DelPnl, QColor(0, 128, 0));
   DelPnl->setGeometry(8, 8, 116, 141);
   NameDel = new QPushButton(QStringLiteral("Delete"), DelPnl);
