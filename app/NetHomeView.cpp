@@ -17,6 +17,7 @@ namespace {
 // label boxes that a paint records; they are measured in the canvas's font resolution.
 void RecordLabelBoxesOffScreen(const QWidget* canvas) {
   QImage scratch(1, 1, QImage::Format_RGB32);
+  scratch.setDevicePixelRatio(canvas->devicePixelRatioF());  // the metrics of the screen it shows on
   QPainter painter(&scratch);
   PainterSurface surface(painter, canvas->logicalDpiY());
   RecordLabelBoxes(surface);

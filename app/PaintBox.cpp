@@ -16,6 +16,7 @@ namespace {
 template <typename Measure>
 QRect MeasureOffScreen(const QWidget* canvas, Measure measure) {
   QImage scratch(1, 1, QImage::Format_RGB32);
+  scratch.setDevicePixelRatio(canvas->devicePixelRatioF());  // the metrics of the screen it shows on
   QPainter painter(&scratch);
   PainterSurface surface(painter, canvas->logicalDpiY());
   return measure(surface);
