@@ -9,6 +9,7 @@
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "model/NetDef.h"
+#include "platform/Guard.h"
 #include "printing/FakePrinter.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
@@ -74,7 +75,7 @@ TEST(HighDensity, CanvasClicksAndPrintForm) {
   RecordingSurface page(600);
   FakePrinter printer(page, 600, 4960, 7016);
   form.SetPrinter(&printer);
-  form.Guard([&] { form.FormPrintClick(); });
+  Guard(form.Ask(), [&] { form.FormPrintClick(); });
   QWidget* client = form.centralWidget();
   EXPECT_EQ(printer.Calls.last(), QStringLiteral("Image %1x%2 as %3x%4")
                                       .arg(qRound(client->width() * ratio)).arg(qRound(client->height() * ratio))

@@ -115,7 +115,7 @@ TEST_F(NetEditLookTest, NameFieldsShowAWholeNameInTheWidestLetters) {
   CurZEP = 1;
   CurOutput = 1;
   Picked = true;
-  dialog->Open();
+  dialog->ShowForSelection();
   ExpectWhole(dialog->ZEPNameEdit, "ZEP name");
   ExpectWhole(dialog->InABox->lineEdit(), "source A");
   ExpectWhole(dialog->InBBox->lineEdit(), "source B");
@@ -124,7 +124,7 @@ TEST_F(NetEditLookTest, NameFieldsShowAWholeNameInTheWidestLetters) {
   dialog->close();
   CurInput = 1;
   Picked = true;
-  dialog->Open();
+  dialog->ShowForSelection();
   ExpectWhole(dialog->NameEdit, "Input name");
   // Nothing overlaps the function box, which lies across the circle.
   const QRect box = dialog->FunctionBox->geometry();
