@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/CanvasWheel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "app/Settings.h"
@@ -159,6 +160,7 @@ void TNetForm::BuildMenus() {
   DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
+  BuildRecentNets();
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -274,6 +276,7 @@ void TNetForm::BuildCanvas() {
   PaintBox = new PaintBoxWidget(ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
+  new CanvasWheel(this);
 
   DelPnl = new QWidget(ScrollBox->viewport());
   // Its own Window role: a child of the viewport would otherwise fill with the Base white.
