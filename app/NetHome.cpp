@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/CanvasWheel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "model/Settings.h"
@@ -135,6 +136,7 @@ void TNetForm::BuildMenus() {
   DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
+  BuildRecentNets();
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -246,6 +248,7 @@ void TNetForm::BuildCanvas() {
   PaintBox = new PaintBoxWidget(ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
+  new CanvasWheel(this);
 
   DelPnl = new QWidget(ScrollBox->viewport());
   SetBackground(DelPnl, QColor(0, 128, 0));

@@ -103,6 +103,7 @@ void TNetStartUp::StartBtnClick() {
   mainForm_->activateWindow();
   mainForm_->setFocus();
   hide();
+  mainForm_->OpenNetNamedAtStart();
 }
 
 void TNetStartUp::ExitBtnClick() {
