@@ -34,8 +34,7 @@ struct KeptFile {
 KeptFile StatusOf(const QString& path) {
   KeptFile kept;
   kept.Exists = ::stat(QFile::encodeName(path).constData(), &kept.Status) == 0;
-  if (kept.Exists && !S_ISREG(kept.Status.st_mode))
-    CannotWrite(path, QStringLiteral("It is not a regular file."));
+  if (kept.Exists && !S_ISREG(kept.Status.st_mode)) CannotWrite(path, QStringLiteral("It is not a regular file."));
   return kept;
 }
 
