@@ -19,7 +19,9 @@
 #include "app/PaintBox.h"
 #include "app/Settings.h"
 #include "editing/KeyMap.h"
+#include "model/NetHistory.h"
 #include "model/NetDef.h"
+#include "netfile/RecoveryCopy.h"
 #include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/UpDown.h"
@@ -63,6 +65,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   BuildMenus();
   BuildIconPanel();
   BuildCanvas();
+  SetUpHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
@@ -95,6 +98,11 @@ void TNetForm::BuildMenus() {
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
   Save->setEnabled(false);
   DrawOnPaper->setEnabled(false);
+
+  EditMenu = bar->addMenu(QStringLiteral("Edit"));
+  Undo = AddItem(EditMenu, QStringLiteral("Undo"), &TNetForm::UndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Redo = AddItem(EditMenu, QStringLiteral("Redo"), &TNetForm::RedoClick, QKeySequence(Qt::CTRL | Qt::Key_Y));
+  Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -287,6 +295,7 @@ void TNetForm::closeEvent(QCloseEvent* event) {
 
 bool TNetForm::FormCloseQuery() {
   if (ExitChosen) {
+    Recovery().Remove();
     // A failed write is reported, and the program still ends.
     try {
       WriteSettingsAtEnd({WindowLeft(), WindowTop(), width(), height()});
@@ -337,7 +346,7 @@ bool TNetForm::TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers) {
   const QKeySequence pressed(QKeyCombination(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
                                              static_cast<Qt::Key>(key)));
   for (QAction* item : MenuItems) {
-    if (item->shortcut() != pressed) continue;
+    if (!item->shortcuts().contains(pressed)) continue;
     if (item->isEnabled()) item->trigger();
     return true;
   }

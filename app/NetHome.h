@@ -19,6 +19,9 @@ class PaintBoxWidget;
 class PrinterService;
 class RadioGroup;
 class TNetEditForm;
+class TNetHistory;
+class TRecoveryCopy;
+struct TStaleCopy;
 class TNetStartUp;
 class UpDown;
 
@@ -60,6 +63,14 @@ public:
   void LoadBtnClick();
   void SaveClick();
   void SaveBtnClick();
+
+  // Undo history and recovery copy
+  void UndoClick();
+  void RedoClick();
+  // At start: offers the copies that programs which are gone left unsaved.
+  void OfferRecoveryCopies();
+  TNetHistory& History() const { return *history_; }
+  TRecoveryCopy& Recovery() const { return *recovery_; }
 
   // View and canvas size
   void ApplyScale();
@@ -140,6 +151,9 @@ public:
   QAction* DrawOnPaper;
   QAction* FormPrint;
   QAction* Exit;
+  QMenu* EditMenu;
+  QAction* Undo;
+  QAction* Redo;
   QMenu* CanvasEdit;
   QMenu* CanvasSize;
   QAction* AdjustSize;
@@ -184,6 +198,10 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
+  void SetUpHistory();
+  void UpdateEditItems();
+  void AfterHistoryStep();
+  void RestoreCopy(const TStaleCopy& copy);
 
   std::unique_ptr<Prompts> ownPrompts_;
   Prompts* prompts_;
@@ -191,6 +209,8 @@ private:
   TNetEditForm* editForm_ = nullptr;
   PrinterService* printer_ = nullptr;
   bool shown_ = false;
+  std::unique_ptr<TNetHistory> history_;
+  std::unique_ptr<TRecoveryCopy> recovery_;
 };
 
 #include "platform/Errors.h"

@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
   TNetEditForm editForm(&netForm);
   netForm.SetEditForm(&editForm);
 
+  // Nets that a program which is gone left unsaved come back before the start-up screen.
+  netForm.Guard([&] { netForm.OfferRecoveryCopies(); });
   netForm.show();
   return QApplication::exec();
 }
