@@ -91,6 +91,7 @@ void TNetForm::RestoreCopy(const TStaleCopy& copy) {
   Edited = true;
   history_->ForgetSavedState();
   Recovery().WriteNow();
+  Recovery().Flush();
   ApplyScale();
   Save->setEnabled(true);
   DrawOnPaper->setEnabled(true);

@@ -5,7 +5,7 @@
 #include <type_traits>
 
 static_assert(std::is_trivially_copyable_v<TNetTables>,
-              "the history copies records of the tables as bytes");
+              "the history copies pieces of the tables as bytes");
 
 namespace {
 
@@ -20,34 +20,46 @@ quint32 WordAt(const char* at) {
   return word;
 }
 
+// Calls `visit(offset, size, held)` for every piece of `pieces`: its offset in the tables,
+// its size and where its bytes stand in `pieces`.
+template <typename Visit>
+void ForEachPiece(const QByteArray& pieces, Visit&& visit) {
+  for (qsizetype at = 0; at < pieces.size();) {
+    const quint32 offset = WordAt(pieces.constData() + at);
+    const quint32 size = WordAt(pieces.constData() + at + 4);
+    visit(offset, size, at + 8);
+    at += 8 + size;
+  }
+}
+
 }  // namespace
 
-TNetDiff TNetDiff::Between(const TNetTables& before, const TNetTables& after) {
+TNetDiff TNetDiff::Between(const TNetTables& before, const TNetTables& now) {
   TNetDiff diff;
   const char* from = BytesOf(before);
-  const char* to = BytesOf(after);
+  const char* to = BytesOf(now);
   constexpr qsizetype total = sizeof(TNetTables);
   for (qsizetype offset = 0; offset < total; offset += PieceSize) {
     const qsizetype size = std::min<qsizetype>(PieceSize, total - offset);
     if (std::memcmp(from + offset, to + offset, size) == 0) continue;
-    AppendWord(diff.records_, quint32(offset));
-    AppendWord(diff.records_, quint32(size));
-    diff.records_.append(from + offset, size);
-    diff.records_.append(to + offset, size);
+    AppendWord(diff.pieces_, quint32(offset));
+    AppendWord(diff.pieces_, quint32(size));
+    diff.pieces_.append(from + offset, size);
   }
-  diff.records_.squeeze();
+  diff.pieces_.squeeze();
   return diff;
 }
 
-void TNetDiff::Apply(TNetTables& tables, bool after) const {
+void TNetDiff::SwapWith(TNetTables& tables) {
   char* target = BytesOf(tables);
-  const char* at = records_.constData();
-  const char* end = at + records_.size();
-  while (at < end) {
-    const quint32 offset = WordAt(at);
-    const quint32 size = WordAt(at + 4);
-    at += 8;
-    std::memcpy(target + offset, after ? at + size : at, size);
-    at += 2 * size;
-  }
+  char* held = pieces_.data();
+  ForEachPiece(pieces_, [&](quint32 offset, quint32 size, qsizetype at) {
+    std::swap_ranges(target + offset, target + offset + size, held + at);
+  });
+}
+
+void TNetDiff::CopyPieces(const TNetTables& from, TNetTables& to) const {
+  ForEachPiece(pieces_, [&](quint32 offset, quint32 size, qsizetype) {
+    std::memcpy(BytesOf(to) + offset, BytesOf(from) + offset, size);
+  });
 }

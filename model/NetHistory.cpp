@@ -11,21 +11,23 @@ public:
   TNetStep(const QString& caption, TNetDiff diff, TNetTables& recorded)
       : QUndoCommand(caption), diff_(std::move(diff)), recorded_(recorded) {}
 
-  void undo() override {
-    diff_.ApplyBefore(NetTables);
-    diff_.ApplyBefore(recorded_);
-  }
+  void undo() override { Toggle(); }
   void redo() override {
     if (done_) {
       done_ = false;
       return;
     }
-    diff_.ApplyAfter(NetTables);
-    diff_.ApplyAfter(recorded_);
+    Toggle();
   }
   qsizetype Bytes() const { return qsizetype(sizeof *this) + diff_.Bytes(); }
 
 private:
+  // Puts the tables into the state the step holds, and keeps the one they were in.
+  void Toggle() {
+    diff_.SwapWith(NetTables);
+    diff_.CopyPieces(NetTables, recorded_);
+  }
+
   TNetDiff diff_;
   TNetTables& recorded_;
   bool done_ = true;
@@ -60,7 +62,7 @@ void TNetHistory::NetChangedOn(const NetChange& change) {
 void TNetHistory::Record(const QString& caption) {
   TNetDiff diff = TNetDiff::Between(*recorded_, NetTables);
   if (diff.IsEmpty()) return;
-  diff.ApplyAfter(*recorded_);
+  diff.CopyPieces(NetTables, *recorded_);
   stack_.push(new TNetStep(caption, std::move(diff), *recorded_));
   emit StateChanged();
 }

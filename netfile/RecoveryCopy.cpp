@@ -41,6 +41,7 @@ QString RecoveryFolder() {
 
 TRecoveryCopy::TRecoveryCopy(std::function<QString()> origin, QObject* parent)
     : QObject(parent), origin_(std::move(origin)) {
+  writer_.setMaxThreadCount(1);
   timer_.setSingleShot(true);
   timer_.setInterval(WriteDelayMs);
   connect(&timer_, &QTimer::timeout, this, &TRecoveryCopy::WriteNow);
@@ -48,7 +49,7 @@ TRecoveryCopy::TRecoveryCopy(std::function<QString()> origin, QObject* parent)
   connect(&NetEvents::Instance(), &NetEvents::Saved, this, &TRecoveryCopy::Remove);
 }
 
-TRecoveryCopy::~TRecoveryCopy() = default;
+TRecoveryCopy::~TRecoveryCopy() { Flush(); }
 
 QString TRecoveryCopy::CopyPath() const { return base_.isEmpty() ? QString() : base_ + QStringLiteral(".net"); }
 
@@ -76,16 +77,48 @@ bool TRecoveryCopy::WriteNow() {
       return false;
     }
   }
-  QSaveFile file(CopyPath());
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(OriginLine + origin_().toUtf8() + "\r\n");
-  file.write(FileNameLine + NetFileName.Str().toUtf8() + "\r\n");
-  file.write(NetFileText(QDate::currentDate()));
-  return file.commit();
+  QByteArray text = OriginLine + origin_().toUtf8() + "\r\n";
+  text += FileNameLine + NetFileName.Str().toUtf8() + "\r\n";
+  text += NetFileText(QDate::currentDate());
+  const std::lock_guard<std::mutex> guard(mutex_);
+  pending_ = std::move(text);
+  if (!writing_) {
+    writing_ = true;
+    writer_.start([this] { WritePending(); });
+  }
+  return true;
 }
+
+void TRecoveryCopy::WritePending() {
+  const QString path = CopyPath();
+  for (;;) {
+    QByteArray text;
+    {
+      const std::lock_guard<std::mutex> guard(mutex_);
+      if (!pending_) {
+        writing_ = false;
+        return;
+      }
+      text = std::move(*pending_);
+      pending_.reset();
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+      file.write(text);
+      file.commit();
+    }
+  }
+}
+
+void TRecoveryCopy::Flush() { writer_.waitForDone(); }
 
 void TRecoveryCopy::Remove() {
   timer_.stop();
+  {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    pending_.reset();
+  }
+  Flush();
   if (!lock_) return;
   QFile::remove(CopyPath());
   lock_.reset();  // unlocking removes the lock file

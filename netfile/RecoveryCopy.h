@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QThreadPool>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 class QLockFile;
@@ -28,9 +31,13 @@ public:
   // Lets the lock go; the copy stays, to be offered at the next start.
   ~TRecoveryCopy() override;
 
-  // Writes the copy now when the net holds unsaved changes; false when it could not be
-  // written (the copy is a safety net, so a failure does not interrupt the user).
+  // Writes the copy now when the net holds unsaved changes: the text is made here and
+  // written to disk beside the event loop, so the canvas never waits for the disk. False
+  // when the copy cannot be kept (the copy is a safety net, so a failure does not
+  // interrupt the user).
   bool WriteNow();
+  // Waits until the copy written last is on disk.
+  void Flush();
   // Removes the copy and its lock: the net is saved, replaced or the program ends.
   void Remove();
   // Where this program keeps its copy; empty until the first write.
@@ -38,11 +45,18 @@ public:
 
 private:
   void NetChangedOn();
+  // Writes the latest text handed over until none waits; runs on the writer thread.
+  void WritePending();
 
   std::function<QString()> origin_;
   QTimer timer_;
   QString base_;  // the copy's path without ".net"
   std::unique_ptr<QLockFile> lock_;
+  // One writer thread; a text that waits is replaced by a newer one.
+  QThreadPool writer_;
+  std::mutex mutex_;
+  std::optional<QByteArray> pending_;
+  bool writing_ = false;
 };
 
 // A copy left by a program that is gone, held (locked) by this program while it exists,
