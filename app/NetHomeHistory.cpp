@@ -2,10 +2,8 @@
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 
 #include "app/NetHome.h"
-#include "app/PaintBox.h"
 #include "model/FuncNames.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
@@ -58,10 +56,8 @@ void TNetForm::AfterHistoryStep() {
   CurZEP = CurInput = CurOutput = CurComment = CurDot = 0;
   Picked = false;
   Dragging = false;
-  PaintBox->ClearFeedback();
-  PaintBoxPaint();
-  DeleteBtn->setEnabled(false);
-  DragBtn->setEnabled(true);
+  RepaintCanvas();
+  UpdateActions();
   if (DelPnl->isVisible()) {
     DelList->clear();
     DelList->addItems(DeletableFuncNames());
@@ -82,9 +78,11 @@ void TNetForm::OfferRecoveryCopies() {
 
 void TNetForm::RestoreCopy(const TStaleCopy& copy) {
   const std::unique_ptr<QFile> file = OpenNetFile(copy.CopyPath);
-  LoadNet(*file, Ask());
   NetFileName = copy.FileName;
   if (!copy.Origin.isEmpty()) setWindowTitle(NetCaption(copy.Origin));
+  NetAboutToBeReplaced(NetChangeKind::Load);
+  LoadNet(*file, Ask());
+  ApplyScale();
   NetChanged(NetChangeKind::Load);
   // The net holds changes that no file has: it stays edited, even when undone to here,
   // and this program keeps its own copy of it before the old one goes.
@@ -92,9 +90,5 @@ void TNetForm::RestoreCopy(const TStaleCopy& copy) {
   history_->ForgetSavedState();
   Recovery().WriteNow();
   Recovery().Flush();
-  ApplyScale();
-  Save->setEnabled(true);
-  DrawOnPaper->setEnabled(true);
-  PaintBoxPaint();
-  Picked = false;
+  UpdateActions();
 }

@@ -3,6 +3,7 @@
 #include "app/NetHome.h"
 #include "app/NetStart.h"
 #include "dialogs/NetEdit.h"
+#include "platform/Guard.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
   netForm.SetEditForm(&editForm);
 
   // Nets that a program which is gone left unsaved come back before the start-up screen.
-  netForm.Guard([&] { netForm.OfferRecoveryCopies(); });
+  Guard(netForm.Ask(), [&] { netForm.OfferRecoveryCopies(); });
   netForm.show();
   return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include "app/NetHome.h"
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
+#include "platform/Guard.h"
 #include "netfile/RecoveryCopy.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
@@ -29,7 +30,7 @@ protected:
     form->setEnabled(true);
   }
 
-  void Run(const std::function<void()>& handler) { form->Guard(handler); }
+  void Run(const std::function<void()>& handler) { Guard(form->Ask(), handler); }
   void LoadExample() {
     prompts.Files = {Example};
     if (Edited) prompts.Answers = {Answer::No};  // the edits are dropped

@@ -3,14 +3,18 @@
 // step, and Edited follows the state last saved or loaded.
 #include <QAction>
 #include <QDate>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "app/NetHome.h"
+#include "dialogs/NetEdit.h"
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
+#include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -25,8 +29,15 @@ protected:
   void SetUp() override {
     ResetNetDef();
     form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    editForm = std::make_unique<TNetEditForm>(form.get());
+    form->SetEditForm(editForm.get());
     form->setEnabled(true);  // as after "Start"
     LoadExample();
+  }
+
+  void TearDown() override {
+    editForm.reset();
+    form.reset();
   }
 
   void LoadExample() {
@@ -36,18 +47,29 @@ protected:
     prompts.Shown.clear();
   }
 
-  void Run(const std::function<void()>& handler) { form->Guard(handler); }
+  void Run(const std::function<void()>& handler) { Guard(form->Ask(), handler); }
   void Key(int key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(form.get(), Qt::Key(key), modifiers); }
 
   TempDir app;
   ScriptedPrompts prompts;
   std::unique_ptr<TNetForm> form;
+  std::unique_ptr<TNetEditForm> editForm;
 };
 
 struct StepCase {
   const char* Caption;
   std::function<void(TNetForm&, ScriptedPrompts&)> Take;
 };
+
+// "Save and Exit" of the properties dialog for ZEP 3, moved to number 1 and renamed.
+void EditZEPMix(TNetForm& form) {
+  CurZEP = 3;
+  Picked = true;
+  form.EditForm()->ShowForSelection();
+  form.EditForm()->ZEPNameEdit->setText(QStringLiteral("Blend1"));
+  form.EditForm()->ZEPNumEdit->setText(QStringLiteral("1"));
+  QTest::mouseClick(form.EditForm()->EndBtn, Qt::LeftButton);
+}
 
 TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
   const std::vector<StepCase> cases = {
@@ -69,6 +91,18 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
          CurInput = 1;
          prompts.Answers = {Answer::Ok, Answer::Ok};
          form.DeleteElementClick();
+       }},
+      {"Properties of ZEP Mix", [](TNetForm& form, ScriptedPrompts&) { EditZEPMix(form); }},
+      {"Add User Function Name Shape",
+       [](TNetForm& form, ScriptedPrompts& prompts) {
+         prompts.Files = {QStringLiteral("/functions/Shape.zep")};
+         form.AddUserClick();
+       }},
+      {"Import Library Names extra.lst",
+       [this](TNetForm& form, ScriptedPrompts& prompts) {
+         ASSERT_TRUE(WriteBytes(app.File("extra.lst"), "Exp\r\nLog\r\n"));
+         prompts.Files = {app.File("extra.lst")};
+         form.AddBuiltinClick();
        }},
       {"Delete Name Sqrt",
        [](TNetForm& form, ScriptedPrompts&) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/NetHome.h"
+#include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
   ScriptedPrompts prompts;
   TNetForm form(QString::fromLocal8Bit(argv[2]), &prompts);
   prompts.Files = {QString::fromLocal8Bit(argv[1])};
-  form.Guard([&] {
+  Guard(form.Ask(), [&] {
     form.LoadClick();
     form.AddDotClick();
   });
