@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/Prompts.h"
 
@@ -38,7 +39,6 @@ public:
   void SetStartUp(TNetStartUp* startUp) { startUp_ = startUp; }
   // The properties dialog; its close refreshes the canvas and the commands.
   void SetEditForm(TNetEditForm* editForm);
-  TNetStartUp* StartUp() const { return startUp_; }
   TNetEditForm* EditForm() const { return editForm_; }
   // Tests answer the message boxes and file dialogs through their own prompts.
   void SetPrompts(Prompts* prompts);
@@ -76,6 +76,14 @@ public:
   void OfferRecoveryCopies();
   TNetHistory& History() const { return *history_; }
   TRecoveryCopy& Recovery() const { return *recovery_; }
+  // Nets named from outside the Load dialog: the command line, a drop, "Recent Nets".
+  // Loads `path` as Load does, the save question included.
+  void OpenNet(const QString& path);
+  // The net named on the command line, loaded when the user first presses "Start".
+  void OpenNetAtStart(const QString& path) { netAtStart_ = path; }
+  void OpenNetNamedAtStart();
+  // Refills "Recent Nets" from Net.ini; a net whose file is gone is greyed out.
+  void RefreshRecentNets();
 
   // View and canvas size
   void ApplyScale();
@@ -159,6 +167,7 @@ public:
   QMenu* EditMenu = nullptr;
   QAction* Undo = nullptr;
   QAction* Redo = nullptr;
+  QMenu* RecentNets = nullptr;
   QMenu* CanvasEdit = nullptr;
   QMenu* CanvasSize = nullptr;
   QAction* AdjustSize = nullptr;
@@ -193,6 +202,8 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void BuildMenus();
@@ -207,6 +218,10 @@ private:
   void UpdateEditItems();
   void AfterHistoryStep();
   void RestoreCopy(const TStaleCopy& copy);
+  void BuildRecentNets();
+  // The file to load: the one named from outside, else the open dialog's choice.
+  std::optional<QString> NetToLoad();
+  void NoteRecentNet(const QString& path);
   // Runs a menu item, button, key or pointer handler: an error ends it in the error box,
   // and the commands' states follow what it did.
   void RunCommand(const std::function<void()>& handler);
@@ -236,4 +251,6 @@ private:
   bool shown_ = false;
   std::unique_ptr<TNetHistory> history_;
   std::unique_ptr<TRecoveryCopy> recovery_;
+  QString netAtStart_;
+  std::optional<QString> namedNet_;
 };
