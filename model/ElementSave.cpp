@@ -1,8 +1,8 @@
 #include "model/ElementSave.h"
 
-#include "model/ZEPMove.h"
 #include "model/ElementEdit.h"
 #include "model/NetDef.h"
+#include "model/ZEPMove.h"
 
 namespace {
 
