@@ -98,9 +98,9 @@ void ResolveFunctions() {
   }
 }
 
-TSourceLink ResolveSource(const SourceResolver& resolver, TName& source, QByteArray& rest) {
-  const QByteArray text = source.Bytes() + rest;
-  rest.clear();
+TSourceLink ResolveSource(const SourceResolver& resolver, TName& source, ShortString<255>& rest) {
+  const QByteArray text = source.Bytes() + rest.Bytes();
+  rest = ShortString<255>();
   return resolver.Resolve(text, &source);
 }
 

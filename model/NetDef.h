@@ -2,7 +2,6 @@
 // The network: fixed-size global tables numbered from 1, a count per kind, the view state
 // and the editing state. Element numbers are positions in their tables; entries beyond a
 // count are stale and never read.
-#include <QByteArray>
 #include <QString>
 
 #include "model/ShortString.h"
@@ -90,10 +89,10 @@ using TConnPoints = Table<TGridPoint, MaxConnPoint>;
 // What a file wrote of a ZEP's sources beyond the 15 bytes that SourceA and SourceB hold. A
 // ZEP name of 14 or 15 bytes with its delay suffix ("LowpassFilter12-3") is longer than the
 // field; the reader keeps the rest here so that the next ResolveLinks reads the source
-// whole, and ResolveLinks empties it. Held as byte arrays, which cost nothing while empty.
+// whole, and ResolveLinks empties it.
 struct TSourceRest {
-  QByteArray A;
-  QByteArray B;
+  ShortString<255> A;
+  ShortString<255> B;
   friend bool operator==(const TSourceRest&, const TSourceRest&) = default;
 };
 
@@ -140,7 +139,7 @@ struct TNetTables {
   // loaded net saves back to the same lines. ConnKeysFromFile is set by the reader and
   // cleared by RebuildRoutes.
   Table<TSourceRest, MaxZEP> SourceRest;
-  Table<QByteArray, MaxConn> ConnKeyRead;
+  Table<ShortString<255>, MaxConn> ConnKeyRead;
   bool ConnKeysFromFile = false;
   friend bool operator==(const TNetTables&, const TNetTables&) = default;
 };
@@ -172,7 +171,7 @@ inline Table<TName, MaxUserFunc>& UserFuncName = NetTables.UserFuncName;
 inline int& UserFuncCount = NetTables.UserFuncCount;
 inline int& NetFileType = NetTables.NetFileType;
 inline Table<TSourceRest, MaxZEP>& SourceRest = NetTables.SourceRest;
-inline Table<QByteArray, MaxConn>& ConnKeyRead = NetTables.ConnKeyRead;
+inline Table<ShortString<255>, MaxConn>& ConnKeyRead = NetTables.ConnKeyRead;
 inline bool& ConnKeysFromFile = NetTables.ConnKeysFromFile;
 
 // Label boxes: where the painter last drew each label, for the pointer's hit tests.

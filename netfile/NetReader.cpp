@@ -255,7 +255,7 @@ private:
 
   // A source longer than its field that holds a delay suffix keeps what does not fit for
   // the link resolution, which reads the source whole.
-  static void StoreSource(QByteArrayView item, TName& field, QByteArray& rest) {
+  static void StoreSource(QByteArrayView item, TName& field, ShortString<255>& rest) {
     if (item.size() > TName::MaxLength && item.contains('-')) {
       field = item.first(TName::MaxLength).toByteArray();
       rest = item.sliced(TName::MaxLength).toByteArray();
@@ -420,8 +420,8 @@ int ZEPWithBadDelay(const Table<TZEPText, MaxZEP>& texts, const Table<TSourceRes
   const SourceResolver resolver;
   for (int i = 1; i <= ZEPCount; ++i) {
     try {
-      resolver.Resolve(texts[i].SourceA.Bytes() + rests[i].A);
-      resolver.Resolve(texts[i].SourceB.Bytes() + rests[i].B);
+      resolver.Resolve(texts[i].SourceA.Bytes() + rests[i].A.Bytes());
+      resolver.Resolve(texts[i].SourceB.Bytes() + rests[i].B.Bytes());
     } catch (const EConvertError&) {
       return i;
     }

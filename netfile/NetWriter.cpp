@@ -162,7 +162,7 @@ private:
 
   void ConnectionLine(int k) {
     const std::size_t lineStart = out_.size();
-    QByteArray key = ConnKeysFromFile ? ConnKeyRead[k] : RoutedKey(k);
+    QByteArray key = ConnKeysFromFile ? ConnKeyRead[k].Bytes() : RoutedKey(k);
     // An empty key would make the reader skip the line.
     if (TrimBlanks(key).isEmpty()) key = "?";
     PutKey(key);

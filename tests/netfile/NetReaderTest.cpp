@@ -210,11 +210,11 @@ TEST_F(NetReaderTest, TheRestOfALongSourceMovesWithItsZEP) {
   EXPECT_EQ(ZEPText[2].Name, "Consumer");
   EXPECT_EQ(ZEPLink[2], (TZEPLink{0, KindZEP, 3, 1, KindNone, 0, 0, 0}));
   EXPECT_EQ(ZEPLink[1].AKind, KindNone);
-  EXPECT_TRUE(SourceRest[2].A.isEmpty());
+  EXPECT_TRUE(SourceRest[2].A.IsEmpty());
 
   Read(text);
   ResetNetDef();
-  EXPECT_TRUE(SourceRest[1].A.isEmpty());
+  EXPECT_TRUE(SourceRest[1].A.IsEmpty());
   EXPECT_FALSE(ConnKeysFromFile);
 }
 
