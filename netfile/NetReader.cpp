@@ -432,12 +432,12 @@ int ZEPWithBadDelay(const Table<TZEPText, MaxZEP>& texts, const Table<TSourceRes
 // Resolves the links of the net just read; a delay that is no integer is reported with the
 // line of its ZEP.
 void ResolveRead(const Table<int, MaxZEP>& zepLines, const QString& file) {
-  const Table<TZEPText, MaxZEP> texts = ZEPText;
-  const Table<TSourceRest, MaxZEP> rests = SourceRest;
+  const auto texts = std::make_unique<Table<TZEPText, MaxZEP>>(ZEPText);
+  const auto rests = std::make_unique<Table<TSourceRest, MaxZEP>>(SourceRest);
   try {
     ResolveLinks();
   } catch (const EConvertError& error) {
-    const int zep = ZEPWithBadDelay(texts, rests);
+    const int zep = ZEPWithBadDelay(*texts, *rests);
     if (zep == 0) throw;
     RethrowAt(error, zepLines[zep], file);
   }
@@ -454,22 +454,32 @@ std::unique_ptr<QFile> OpenNetFile(const QString& path) {
   return file;
 }
 
-TReadNet ReadNetAside(QIODevice& in) {
-  // The reader and ResolveLinks work on the tables in use; those are kept here and put back,
-  // whether the file was read whole or not.
-  const auto kept = std::make_unique<TNetTables>(NetTables);
+namespace {
+
+// Reads the whole file into the tables in use and resolves the links; on any error the
+// tables are put back as `kept` holds them.
+void ReadWhole(QIODevice& in, TCapacityCuts& cuts, const TNetTables& kept) {
   const QString file = FileNameOf(in);
-  TReadNet read;
   try {
     const auto zepLines = std::make_unique<Table<int, MaxZEP>>();
-    ReadLines(in, read.Cuts, zepLines.get());
+    ReadLines(in, cuts, zepLines.get());
     in.close();
     ResolveRead(*zepLines, file);
   } catch (const RuntimeError&) {
     in.close();
-    NetTables = *kept;
+    NetTables = kept;
     throw;
   }
+}
+
+}  // namespace
+
+TReadNet ReadNetAside(QIODevice& in) {
+  // The reader and ResolveLinks work on the tables in use; those are kept here and put back,
+  // whether the file was read whole or not.
+  const auto kept = std::make_unique<TNetTables>(NetTables);
+  TReadNet read;
+  ReadWhole(in, read.Cuts, *kept);
   read.Tables = std::make_unique<TNetTables>(NetTables);
   NetTables = *kept;
   return read;
@@ -480,4 +490,9 @@ void TakeNet(const TReadNet& read, Prompts& prompts) {
   if (read.Cuts.Any()) prompts.Warning(CapacityWarning(read.Cuts));
 }
 
-void LoadNet(QIODevice& in, Prompts& prompts) { TakeNet(ReadNetAside(in), prompts); }
+void LoadNet(QIODevice& in, Prompts& prompts) {
+  const auto kept = std::make_unique<TNetTables>(NetTables);
+  TCapacityCuts cuts;
+  ReadWhole(in, cuts, *kept);
+  if (cuts.Any()) prompts.Warning(CapacityWarning(cuts));
+}

@@ -54,5 +54,6 @@ TReadNet ReadNetAside(QIODevice& in);
 // Puts a net read aside in place of the one in use, then warns about a capacity cut.
 void TakeNet(const TReadNet& read, Prompts& prompts);
 
-// The editor's load after the file is open, all or nothing: ReadNetAside, then TakeNet.
+// A load after the file is open, all or nothing, as ReadNetAside and TakeNet do together
+// (with one copy of the tables fewer, for the command-line tool).
 void LoadNet(QIODevice& in, Prompts& prompts);
