@@ -8,6 +8,7 @@
 
 #include "bench/FullNet.h"
 #include "drawing/Routing.h"
+#include "model/FuncNames.h"
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
 #include "platform/Prompts.h"
@@ -34,7 +35,7 @@ void SetUpNamedFullNet() {
   for (int i = 1; i <= ZEPCount; ++i) {
     TZEPText& text = ZEPText[i];
     const TZEPLink& link = ZEPLink[i];
-    text.FuncName = link.FuncCode > 100 ? UserFuncName[link.FuncCode - 100] : LibFuncName[link.FuncCode];
+    text.FuncName = FunctionNameOf(link.FuncCode);
     const bool fed = link.AIndex >= 1 && link.AIndex <= ZEPCount;
     text.SourceA = fed ? ZEPText[link.AIndex].Name : TName("Non");
     text.SourceB = InputName[link.BIndex];

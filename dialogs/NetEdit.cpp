@@ -14,6 +14,7 @@
 #include "drawing/Routing.h"
 #include "model/FuncNames.h"
 #include "model/NetDef.h"
+#include "model/NetRules.h"
 #include "platform/RadioGroup.h"
 #include "platform/StrToInt.h"
 #include "platform/UpDown.h"
@@ -273,7 +274,7 @@ void TNetEditForm::ShowDelay(const InputControls& input, bool shown) {
 
 // A source of no kind shows neither choice and keeps the list the box had.
 void TNetEditForm::ShowSource(const InputControls& input, int kind, int delay) {
-  if (kind == KindZEP || kind == KindZEPNoDelay) {
+  if (FedFromZEP(kind)) {
     ShowDelay(input, true);
     input.Radio->SetItemIndex(FromZEP);
     input.DelayEdit->setText(QString::number(delay));

@@ -4,6 +4,7 @@
 
 #include "drawing/ClipSurface.h"
 #include "drawing/ZEPLabels.h"
+#include "model/FuncNames.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "model/NetDef.h"
 #include "drawing/ZEPLabels.h"
+#include "model/FuncNames.h"
 
 namespace {
 
