@@ -179,26 +179,30 @@ private:
   }
 
   void CheckPositions() {
-    QHash<quint64, TFinding> taken;
+    struct Taken {
+      FindingKind Kind;
+      int Number;
+    };
+    QHash<quint64, Taken> taken;
     taken.reserve(ZEPCount + InputCount + OutputCount + CommentCount + DotCount);
     for (ElementKind kind : ElementKinds) {
       const auto findingKind = static_cast<FindingKind>(kind);
       for (int i = 1, count = CountOf(kind); i <= count; ++i) {
         const TGridPoint p = ElementPoint(kind, i);
-        const QString at = QStringLiteral("(%1,%2)").arg(p.X).arg(p.Y);
+        const auto at = [p] { return QStringLiteral("(%1,%2)").arg(p.X).arg(p.Y); };
         if (p.X < 0 || p.Y < 0)
-          Warn(findingKind, i, QStringLiteral("stands at a negative position %1").arg(at));
+          Warn(findingKind, i, QStringLiteral("stands at a negative position %1").arg(at()));
         else if (p.X > canvas_.Width || p.Y > canvas_.Height)
           Warn(findingKind, i,
-               QStringLiteral("lies outside the canvas (%1*%2) at %3").arg(canvas_.Width).arg(canvas_.Height).arg(at));
+               QStringLiteral("lies outside the canvas (%1*%2) at %3").arg(canvas_.Width).arg(canvas_.Height).arg(at()));
         const quint64 key = (static_cast<quint64>(static_cast<quint32>(p.X)) << 32) | static_cast<quint32>(p.Y);
         const auto first = taken.constFind(key);
         if (first == taken.cend())
-          taken.insert(key, {Severity::Warning, findingKind, i, QString(), QString()});
+          taken.insert(key, {findingKind, i});
         else
           Warn(findingKind, i,
                QStringLiteral("stands on the same grid point %1 as %2 %3")
-                   .arg(at, FindingKindWord(first->Kind))
+                   .arg(at(), FindingKindWord(first->Kind))
                    .arg(first->Number));
       }
     }
