@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/CheckPanel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "app/Settings.h"
@@ -63,6 +64,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   BuildMenus();
   BuildIconPanel();
   BuildCanvas();
+  Checks = new CheckPanel(this);
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
@@ -129,6 +131,7 @@ void TNetForm::BuildMenus() {
   DragSelect = AddItem(View, QStringLiteral("Dragging Mode"), &TNetForm::DragSelectClick, QKeySequence(Qt::Key_F8));
   DragSelect->setCheckable(true);
   SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
+  CheckNet = AddItem(View, QStringLiteral("Check Net"), &TNetForm::CheckNetClick, QKeySequence(Qt::Key_F9));
 
   Information = bar->addMenu(QStringLiteral("Information"));
   Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
@@ -353,9 +356,11 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool taken = false;
+    // The check panel's list takes its own Enter and arrows.
+    const bool inPanel = watched == Checks || Checks->isAncestorOf(static_cast<QWidget*>(watched));
     Guard([&] {
       taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
-              FormKeyDown(KeyCodeOf(*key), key->modifiers());
+              (!inPanel && FormKeyDown(KeyCodeOf(*key), key->modifiers()));
     });
     if (taken) return true;
   }

@@ -5,8 +5,10 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "model/ElementEdit.h"
 #include "platform/Prompts.h"
 
+class CheckPanel;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -102,6 +104,11 @@ public:
   void PaintBoxMouseUp(Qt::MouseButton button, int x, int y);
   void DragSelectClick();
   void DragBtnClick();
+
+  // Net checks
+  void CheckNetClick();
+  // Picks an element as a click on it would, for a list that names it.
+  void PickFoundElement(ElementKind kind, int index);
   // A key that is no menu shortcut; true when the window took it.
   bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
@@ -166,8 +173,10 @@ public:
   QAction* BWModeItem;  // "Monochrome"; the flag itself is the global BWMode
   QAction* DragSelect;
   QAction* SizeSet;
+  QAction* CheckNet;  // "Check Net" (F9): the check panel below the canvas
   QMenu* Information;
   QList<QAction*> MenuItems;  // every item with a shortcut, in menu order
+  CheckPanel* Checks;
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -1,9 +1,10 @@
-// The main window's view commands: scale steps, monochrome and canvas size.
+// The main window's view commands: scale steps, monochrome, canvas size and the net checks.
 #include <QAction>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
 
+#include "app/CheckPanel.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "drawing/NetPainter.h"
@@ -123,3 +124,5 @@ void TNetForm::VDecreaseClick() {
   ApplyScale();
   PaintBoxPaint();
 }
+
+void TNetForm::CheckNetClick() { Checks->Open(); }

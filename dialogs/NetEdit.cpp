@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
+#include <climits>
 
 #include "app/NetHome.h"
 #include "dialogs/EditPictures.h"
@@ -262,7 +264,8 @@ void TNetEditForm::ShowZEP(int z) {
   ZEPNumUD->SetPosition(z);
   ShowSource(InputA(), link.AKind, link.ADelay);
   ShowSource(InputB(), link.BKind, link.BDelay);
-  OutLengthUD->SetPosition(ZEPPos[z].OutLength - 2);
+  // The line length offered is the stored one less 2; a file may hold any Integer there.
+  OutLengthUD->SetPosition(static_cast<int>(std::max<long long>(ZEPPos[z].OutLength - 2LL, INT_MIN)));
   RefillList(FunctionBox, OfferedFuncNames());
 }
 

@@ -95,6 +95,11 @@ private:
     findings_.append({level, kind, number, NameFor(kind, number), message});
   }
   void Error(FindingKind kind, int number, const QString& message) { Add(Severity::Error, kind, number, message); }
+  // An error on a link the file would reload to another element.
+  void Relinked(FindingKind kind, int number, const QString& message) {
+    Error(kind, number, message);
+    findings_.last().ReloadsOtherwise = true;
+  }
   void Warn(FindingKind kind, int number, const QString& message) { Add(Severity::Warning, kind, number, message); }
 
   void CheckZEP(int z, std::vector<bool>& feeds) {
@@ -123,13 +128,13 @@ private:
     else if (reloaded.SameAs(held.Kind, held.Delay, held.Index))
       return;
     else if (held.Kind == KindInput && FedFromZEP(reloaded.Kind))
-      Error(FindingKind::ZEP, z, QStringLiteral("%1 Input source %2 names only ZEPs").arg(input, Quoted(source)));
+      Relinked(FindingKind::ZEP, z, QStringLiteral("%1 Input source %2 names only ZEPs").arg(input, Quoted(source)));
     else if (held.Kind != KindNone && SameName(NameOf(held), source))
-      Error(FindingKind::ZEP, z,
+      Relinked(FindingKind::ZEP, z,
             QStringLiteral("%1 source %2 is borne by several elements: it would reload from %3, not %4 as drawn")
                 .arg(input, Quoted(source), Describe(reloaded), Describe(held)));
     else
-      Error(FindingKind::ZEP, z,
+      Relinked(FindingKind::ZEP, z,
             QStringLiteral("%1 source %2 would reload from %3, not %4 as drawn")
                 .arg(input, Quoted(source), Describe(reloaded), Describe(held)));
   }
@@ -162,7 +167,7 @@ private:
         const QString from = will ? Numbered("ZEP", will) : QStringLiteral("no ZEP");
         const QString shown = was ? Numbered("ZEP", was) : QStringLiteral("no ZEP");
         const bool shared = was && SameName(ZEPText[was].Name, OutputName[o]);
-        Error(FindingKind::Output, o,
+        Relinked(FindingKind::Output, o,
               QStringLiteral("%1would reload fed from %2, not %3 as drawn")
                   .arg(shared ? QStringLiteral("name borne by several elements: it ") : QString(), from, shown));
       }
@@ -238,6 +243,10 @@ private:
 }  // namespace
 
 QList<TFinding> CheckNet(TCanvasSize canvas) { return NetChecker(canvas).Run(); }
+
+bool ReloadsOtherwise(const QList<TFinding>& findings) {
+  return std::any_of(findings.begin(), findings.end(), [](const TFinding& f) { return f.ReloadsOtherwise; });
+}
 
 QString SeverityWord(Severity level) {
   return level == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");

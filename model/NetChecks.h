@@ -18,6 +18,9 @@ struct TFinding {
   int Number = 0;  // the element's number; for a function name its place in the user list
   QString Name;    // the element's name (a Comment's text, nothing for a Dot)
   QString Message;
+  // The file stores names, and would link this source or Output on reload to another
+  // element than the editor shows: a saved file does not reload as drawn.
+  bool ReloadsOtherwise = false;
   friend bool operator==(const TFinding&, const TFinding&) = default;
 };
 
@@ -32,6 +35,9 @@ inline constexpr TCanvasSize LargestCanvas{1000, 1000};
 // Every finding on the net in the tables: errors first, then warnings, each in the order
 // ZEPs, Inputs, Outputs, Comments, Dots, function names, by number.
 QList<TFinding> CheckNet(TCanvasSize canvas);
+
+// True when some finding is a link that a saved file would not reload as drawn.
+bool ReloadsOtherwise(const QList<TFinding>& findings);
 
 QString SeverityWord(Severity level);    // "error", "warning"
 QString FindingKindWord(FindingKind kind);  // "ZEP", "Input", ..., "Function"
