@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 
 #include "app/NetHome.h"
+#include "app/PaintBox.h"
 #include "drawing/NetPainter.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
@@ -69,7 +71,13 @@ void CheckPanel::PickFinding(int row) {
   const ElementKind kind = ElementOf(finding.Kind);
   if (finding.Number > CountOf(kind)) return;
   const TGridPoint at = ElementPoint(kind, finding.Number);
-  form_->ScrollBox->ensureVisible(ToPixels(at.X), ToPixels(at.Y), 4 * ZEPRadius, 4 * ZEPRadius);
+  QScrollArea* area = form_->ScrollBox;
+  const QPoint was(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+  area->ensureVisible(ToPixels(at.X), ToPixels(at.Y), 4 * ZEPRadius, 4 * ZEPRadius);
+  // A scroll repaints the view, and a repaint of the whole view ends a pick's highlight;
+  // painted now, the highlight that follows stays.
+  if (QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()) != was)
+    form_->PaintBox->repaint();
   form_->PickFoundElement(kind, finding.Number);
 }
 
