@@ -12,6 +12,7 @@
 #include "drawing/NetPainter.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "platform/Guard.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ CheckPanel::CheckPanel(TNetForm* form) : QDockWidget(PanelTitle(0), form), form_
   hide();
   list_->installEventFilter(this);
   connect(list_, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { form_->Guard([&] { PickFinding(list_->row(item)); }); });
+          [this](QListWidgetItem* item) { Guard(form_->Ask(), [&] { PickFinding(list_->row(item)); }); });
   connect(&NetEvents::Instance(), &NetEvents::Changed, this, [this] {
     if (isVisible()) Refresh();
   });
@@ -102,7 +103,7 @@ bool CheckPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched == list_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      form_->Guard([this] { PickFinding(list_->currentRow()); });
+      Guard(form_->Ask(), [this] { PickFinding(list_->currentRow()); });
       return true;
     }
   }

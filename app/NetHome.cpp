@@ -19,8 +19,12 @@
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "app/Settings.h"
+#include "dialogs/NetEdit.h"
+#include "editing/EditMode.h"
 #include "editing/KeyMap.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "platform/Guard.h"
 #include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/UpDown.h"
@@ -68,7 +72,18 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
-  Guard([this] { FormCreate(); });
+  connect(&NetEvents::Instance(), &NetEvents::Changed, this,
+          [this](const NetChange& change) { NetChangedView(change); });
+  connect(PaintBox, &PaintBoxWidget::Pressed, this, [this](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { PaintBoxMouseDown(button, x, y); });
+  });
+  connect(PaintBox, &PaintBoxWidget::Moved, this,
+          [this](int x, int y) { RunCommand([&] { PaintBoxMouseMove(x, y); }); });
+  connect(PaintBox, &PaintBoxWidget::Released, this, [this](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { PaintBoxMouseUp(button, x, y); });
+  });
+  Guard(Ask(), [this] { FormCreate(); });
+  UpdateActions();
 }
 
 TNetForm::~TNetForm() { qApp->removeEventFilter(this); }
@@ -82,8 +97,58 @@ QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::
     action->setShortcutContext(Qt::WidgetShortcut);
     MenuItems.append(action);
   }
-  if (handler) connect(action, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
+  if (handler) connect(action, &QAction::triggered, this, [this, handler] { RunCommand([&] { (this->*handler)(); }); });
   return action;
+}
+
+void TNetForm::RunCommand(const std::function<void()>& handler) {
+  Guard(Ask(), handler);
+  UpdateActions();
+}
+
+void TNetForm::SetEditForm(TNetEditForm* editForm) {
+  editForm_ = editForm;
+  if (!editForm_) return;
+  editForm_->SetPrompts(prompts_);
+  connect(editForm_, &TNetEditForm::Closed, this, [this] { EditClosed(); });
+}
+
+void TNetForm::SetPrompts(Prompts* prompts) {
+  prompts_ = prompts;
+  if (editForm_) editForm_->SetPrompts(prompts_);
+}
+
+void TNetForm::UpdateActions() {
+  Save->setEnabled(commands_.NetShown);
+  DrawOnPaper->setEnabled(commands_.NetShown);
+  Mult->setEnabled(!commands_.MagnifyStopped);
+  Divide->setEnabled(!commands_.ReduceStopped);
+  HIncrease->setEnabled(!commands_.WidthUpStopped);
+  HDecrease->setEnabled(!commands_.WidthDownStopped);
+  VIncrease->setEnabled(!commands_.HeightUpStopped);
+  VDecrease->setEnabled(!commands_.HeightDownStopped);
+  BWModeItem->setChecked(BWMode);
+  // Delete is offered and the mode switch withheld while an element is picked.
+  DeleteBtn->setEnabled(Picked);
+  DragBtn->setEnabled(!Picked);
+  const TModeLook look = ModeLook(DragMode);
+  DragBtn->setText(look.Caption);
+  DragBtn->setToolTip(look.Hint);
+  DragSelect->setChecked(look.Checked);
+  if (look.DragCursor) PaintBox->setCursor(Qt::DragMoveCursor);
+  else PaintBox->unsetCursor();
+}
+
+void TNetForm::NetChangedView(const NetChange& change) {
+  // Save and Print Net stay offered for the rest of the run once a net was shown.
+  if (ReplacesNet(change.Kind)) commands_.NetShown = true;
+  RepaintCanvas();
+  UpdateActions();
+}
+
+void TNetForm::EditClosed() {
+  RepaintCanvas();
+  UpdateActions();
 }
 
 void TNetForm::BuildMenus() {
@@ -95,8 +160,6 @@ void TNetForm::BuildMenus() {
   DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
-  Save->setEnabled(false);
-  DrawOnPaper->setEnabled(false);
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -150,11 +213,11 @@ void TNetForm::BuildIconPanel() {
   LoadBtn = new QToolButton(IconPnl);
   LoadBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   LoadBtn->setToolTip(QStringLiteral("Load Net"));
-  connect(LoadBtn, &QToolButton::clicked, this, [this] { Guard([this] { LoadBtnClick(); }); });
+  connect(LoadBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { LoadBtnClick(); }); });
   SaveBtn = new QToolButton(IconPnl);
   SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SaveBtn->setToolTip(QStringLiteral("Save Net"));
-  connect(SaveBtn, &QToolButton::clicked, this, [this] { Guard([this] { SaveBtnClick(); }); });
+  connect(SaveBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { SaveBtnClick(); }); });
   PrintBtn = new QPushButton(IconPnl);
   PrintBtn->setToolTip(QStringLiteral("Print Net"));
   PrintBtn->setVisible(false);
@@ -163,13 +226,12 @@ void TNetForm::BuildIconPanel() {
   DeleteBtn->setToolTip(QStringLiteral("Delete Element"));
   DeleteBtn->setFont(BoldFontOf(DeleteBtn));
   SetTextColor(DeleteBtn, QColor(255, 0, 0));
-  DeleteBtn->setEnabled(false);
-  connect(DeleteBtn, &QPushButton::clicked, this, [this] { Guard([this] { DeleteBtnClick(); }); });
+  connect(DeleteBtn, &QPushButton::clicked, this, [this] { RunCommand([this] { DeleteBtnClick(); }); });
   DragBtn = new QPushButton(QStringLiteral("Select(F8)"), IconPnl);
   DragBtn->setToolTip(QStringLiteral("to Drag Mode"));
   DragBtn->setFont(BoldFontOf(DragBtn));
   SetTextColor(DragBtn, QColor(128, 0, 0));
-  connect(DragBtn, &QPushButton::clicked, this, [this] { Guard([this] { DragBtnClick(); }); });
+  connect(DragBtn, &QPushButton::clicked, this, [this] { RunCommand([this] { DragBtnClick(); }); });
   for (QWidget* w : {static_cast<QWidget*>(LoadBtn), static_cast<QWidget*>(SaveBtn),
                      static_cast<QWidget*>(DeleteBtn), static_cast<QWidget*>(DragBtn)}) {
     w->setFocusPolicy(Qt::NoFocus);
@@ -207,7 +269,7 @@ void TNetForm::BuildCanvas() {
   ScrollBox->setBackgroundRole(QPalette::Base);
   SetBackground(ScrollBox->viewport(), Qt::white);
   ScrollBox->setWidgetResizable(false);
-  PaintBox = new PaintBoxWidget(this, ScrollBox);
+  PaintBox = new PaintBoxWidget(ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
 
@@ -230,8 +292,8 @@ void TNetForm::BuildCanvas() {
   DelList->setPalette(palette);
   DelList->setFont(BoldFontOf(DelList));
   DelPnl->hide();
-  connect(NameDel, &QPushButton::clicked, this, [this] { Guard([this] { NameDelClick(); }); });
-  connect(CancelDel, &QPushButton::clicked, this, [this] { Guard([this] { CancelDelClick(); }); });
+  connect(NameDel, &QPushButton::clicked, this, [this] { RunCommand([this] { NameDelClick(); }); });
+  connect(CancelDel, &QPushButton::clicked, this, [this] { RunCommand([this] { CancelDelClick(); }); });
 }
 
 void TNetForm::FormCreate() {
@@ -248,7 +310,7 @@ void TNetForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  Guard([this] { FormShow(); });
+  RunCommand([this] { FormShow(); });
 }
 
 void TNetForm::FormShow() {
@@ -279,7 +341,7 @@ void TNetForm::ShowStartUp() {
 
 void TNetForm::closeEvent(QCloseEvent* event) {
   bool allowed = false;
-  Guard([&] { allowed = FormCloseQuery(); });
+  RunCommand([&] { allowed = FormCloseQuery(); });
   if (allowed) {
     event->accept();
     QCoreApplication::quit();
@@ -358,7 +420,7 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
     bool taken = false;
     // The check panel's list takes its own Enter and arrows.
     const bool inPanel = watched == Checks || Checks->isAncestorOf(static_cast<QWidget*>(watched));
-    Guard([&] {
+    RunCommand([&] {
       taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
               (!inPanel && FormKeyDown(KeyCodeOf(*key), key->modifiers()));
     });

@@ -3,6 +3,7 @@
 // command's handler lives in the file of its concern (NetHomeFiles, NetHomeView, ...) and
 // keeps its logic in plain functions over the network tables.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "model/ElementEdit.h"
@@ -17,6 +18,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+struct NetChange;
 class PaintBoxWidget;
 class PrinterService;
 class RadioGroup;
@@ -33,19 +35,22 @@ public:
   ~TNetForm() override;
 
   void SetStartUp(TNetStartUp* startUp) { startUp_ = startUp; }
-  void SetEditForm(TNetEditForm* editForm) { editForm_ = editForm; }
+  // The properties dialog; its close refreshes the canvas and the commands.
+  void SetEditForm(TNetEditForm* editForm);
   TNetStartUp* StartUp() const { return startUp_; }
   TNetEditForm* EditForm() const { return editForm_; }
   // Tests answer the message boxes and file dialogs through their own prompts.
-  void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
+  void SetPrompts(Prompts* prompts);
   Prompts& Ask() const { return *prompts_; }
   // Tests print on their own printer; by default the system's printers are used.
   void SetPrinter(PrinterService* printer) { printer_ = printer; }
   PrinterService& Printer();
 
-  // Runs a handler as an event entry point: a runtime error ends it in the error box.
-  template <typename F>
-  void Guard(F&& handler);
+  // Sets the enabled and checked states of every menu item and tool-panel button from the
+  // state they follow; runs after every command and every change of the net.
+  void UpdateActions();
+  // The whole canvas again, without the picking and dragging feedback.
+  void RepaintCanvas();
 
   // Lifecycle
   void FormCreate();
@@ -118,65 +123,65 @@ public:
   int WindowTop() const;
 
   // Tool panel
-  QWidget* IconPnl;
-  QToolButton* LoadBtn;
-  QToolButton* SaveBtn;
-  QPushButton* PrintBtn;
-  QPushButton* DeleteBtn;
-  QPushButton* DragBtn;
-  QWidget* Panel3;
-  QLineEdit* HEdit;
-  UpDown* HUD;
-  QLineEdit* VEdit;
-  UpDown* VUD;
-  RadioGroup* HVRadio;
+  QWidget* IconPnl = nullptr;
+  QToolButton* LoadBtn = nullptr;
+  QToolButton* SaveBtn = nullptr;
+  QPushButton* PrintBtn = nullptr;
+  QPushButton* DeleteBtn = nullptr;
+  QPushButton* DragBtn = nullptr;
+  QWidget* Panel3 = nullptr;
+  QLineEdit* HEdit = nullptr;
+  UpDown* HUD = nullptr;
+  QLineEdit* VEdit = nullptr;
+  UpDown* VUD = nullptr;
+  RadioGroup* HVRadio = nullptr;
 
   // Canvas
-  QScrollArea* ScrollBox;
-  PaintBoxWidget* PaintBox;
-  QWidget* DelPnl;
-  QPushButton* NameDel;
-  QPushButton* CancelDel;
-  QListWidget* DelList;
+  QScrollArea* ScrollBox = nullptr;
+  PaintBoxWidget* PaintBox = nullptr;
+  QWidget* DelPnl = nullptr;
+  QPushButton* NameDel = nullptr;
+  QPushButton* CancelDel = nullptr;
+  QListWidget* DelList = nullptr;
 
   // Menu bar
-  QMenu* NetFile;
-  QAction* New;
-  QAction* Load;
-  QAction* Save;
-  QAction* DrawOnPaper;
-  QAction* FormPrint;
-  QAction* Exit;
-  QMenu* CanvasEdit;
-  QMenu* CanvasSize;
-  QAction* AdjustSize;
-  QAction* DefaultSize;
-  QAction* HIncrease;
-  QAction* VIncrease;
-  QAction* HDecrease;
-  QAction* VDecrease;
-  QMenu* Element;
-  QAction* AddZEP;
-  QAction* AddInput;
-  QAction* AddOutput;
-  QAction* AddCom;
-  QAction* AddDot;
-  QAction* DeleteElement;
-  QAction* AddLib;
-  QAction* AddUser;
-  QAction* AddBuiltin;
-  QAction* DeleteName;
-  QMenu* View;
-  QAction* Mult;
-  QAction* Original;
-  QAction* Divide;
-  QAction* BWModeItem;  // "Monochrome"; the flag itself is the global BWMode
-  QAction* DragSelect;
-  QAction* SizeSet;
-  QAction* CheckNet;  // "Check Net" (F9): the check panel below the canvas
-  QMenu* Information;
+  QMenu* NetFile = nullptr;
+  QAction* New = nullptr;
+  QAction* Load = nullptr;
+  QAction* Save = nullptr;
+  QAction* DrawOnPaper = nullptr;
+  QAction* FormPrint = nullptr;
+  QAction* Exit = nullptr;
+  QMenu* CanvasEdit = nullptr;
+  QMenu* CanvasSize = nullptr;
+  QAction* AdjustSize = nullptr;
+  QAction* DefaultSize = nullptr;
+  QAction* HIncrease = nullptr;
+  QAction* VIncrease = nullptr;
+  QAction* HDecrease = nullptr;
+  QAction* VDecrease = nullptr;
+  QMenu* Element = nullptr;
+  QAction* AddZEP = nullptr;
+  QAction* AddInput = nullptr;
+  QAction* AddOutput = nullptr;
+  QAction* AddCom = nullptr;
+  QAction* AddDot = nullptr;
+  QAction* DeleteElement = nullptr;
+  QAction* AddLib = nullptr;
+  QAction* AddUser = nullptr;
+  QAction* AddBuiltin = nullptr;
+  QAction* DeleteName = nullptr;
+  QMenu* View = nullptr;
+  QAction* Mult = nullptr;
+  QAction* Original = nullptr;
+  QAction* Divide = nullptr;
+  QAction* BWModeItem = nullptr;  // "Monochrome"; the flag itself is the global BWMode
+  QAction* DragSelect = nullptr;
+  QAction* SizeSet = nullptr;
+  QAction* CheckNet = nullptr;  // "Check Net" (F9): the check panel below the canvas
+  QMenu* Information = nullptr;
   QList<QAction*> MenuItems;  // every item with a shortcut, in menu order
-  CheckPanel* Checks;
+  CheckPanel* Checks = nullptr;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -193,22 +198,31 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
+  // Runs a menu item, button, key or pointer handler: an error ends it in the error box,
+  // and the commands' states follow what it did.
+  void RunCommand(const std::function<void()>& handler);
+  void StepCanvas(int& side, int step, bool& selfStopped, bool& oppositeStopped);
+  void NetChangedView(const NetChange& change);
+  void EditClosed();
+
+  // What the enabled states follow beyond the net and the pick: a net shown in this run,
+  // and the scale and canvas-size items that a click of their own stopped at their limit
+  // (at start every one of them is enabled, whatever the scale and size).
+  struct TCommandState {
+    bool NetShown = false;
+    bool MagnifyStopped = false;
+    bool ReduceStopped = false;
+    bool WidthUpStopped = false;
+    bool WidthDownStopped = false;
+    bool HeightUpStopped = false;
+    bool HeightDownStopped = false;
+  };
+  TCommandState commands_;
 
   std::unique_ptr<Prompts> ownPrompts_;
-  Prompts* prompts_;
+  Prompts* prompts_ = nullptr;
   TNetStartUp* startUp_ = nullptr;
   TNetEditForm* editForm_ = nullptr;
   PrinterService* printer_ = nullptr;
   bool shown_ = false;
 };
-
-#include "platform/Errors.h"
-
-template <typename F>
-void TNetForm::Guard(F&& handler) {
-  try {
-    handler();
-  } catch (const RuntimeError& error) {
-    prompts_->ShowError(error.Message());
-  }
-}

@@ -23,13 +23,11 @@ public:
   void ShowMark(const TMark& mark) override { form_.PaintBox->ShowMark(mark); }
   void ShowGhost(const TGhost& ghost) override { form_.PaintBox->ShowGhost(ghost); }
   void HideGhost() override { form_.PaintBox->HideGhost(); }
-  void RepaintAll() override {
-    form_.PaintBox->ClearFeedback();
-    form_.PaintBoxPaint();
-  }
+  // The placement announces its change of the net, which repaints the canvas; only the
+  // feedback is left to drop.
+  void RepaintAll() override { form_.PaintBox->ClearFeedback(); }
   void ShowPickState(bool picked) override {
-    form_.DeleteBtn->setEnabled(picked);
-    form_.DragBtn->setEnabled(!picked);
+    form_.UpdateActions();
     if (picked) form_.ScrollBox->setFocus();
   }
 
@@ -37,25 +35,21 @@ private:
   TNetForm& form_;
 };
 
-void Append(TNetForm& form, ElementKind kind) {
-  if (AppendElement(kind, form.Ask())) CanvasFeedback(form).RepaintAll();
-}
-
 }  // namespace
 
-void TNetForm::AddZEPClick() { Append(*this, ElementKind::ZEP); }
-void TNetForm::AddInputClick() { Append(*this, ElementKind::Input); }
-void TNetForm::AddOutputClick() { Append(*this, ElementKind::Output); }
-void TNetForm::AddComClick() { Append(*this, ElementKind::Comment); }
-void TNetForm::AddDotClick() { Append(*this, ElementKind::Dot); }
+void TNetForm::AddZEPClick() { AppendElement(ElementKind::ZEP, Ask()); }
+void TNetForm::AddInputClick() { AppendElement(ElementKind::Input, Ask()); }
+void TNetForm::AddOutputClick() { AppendElement(ElementKind::Output, Ask()); }
+void TNetForm::AddComClick() { AppendElement(ElementKind::Comment, Ask()); }
+void TNetForm::AddDotClick() { AppendElement(ElementKind::Dot, Ask()); }
 void TNetForm::DeleteElementClick() { DeleteBtnClick(); }
 
 void TNetForm::DeleteBtnClick() {
-  CanvasFeedback feedback(*this);
-  DeleteCurrentElements(Ask(), [&](ElementKind) {
+  // Each deletion shows before the next question.
+  DeleteCurrentElements(Ask(), [this](ElementKind) {
     RebuildRoutes();
-    feedback.RepaintAll();
-    feedback.ShowPickState(false);
+    RepaintCanvas();
+    UpdateActions();
   });
 }
 
@@ -82,12 +76,7 @@ void TNetForm::PickFoundElement(ElementKind kind, int index) {
 void TNetForm::DragSelectClick() {
   ToggleDragMode();
   // The menu item toggles its own check mark; it shows the mode whether or not it changed.
-  const TModeLook look = ModeLook(DragMode);
-  DragBtn->setText(look.Caption);
-  DragBtn->setToolTip(look.Hint);
-  DragSelect->setChecked(look.Checked);
-  if (look.DragCursor) PaintBox->setCursor(Qt::DragMoveCursor);
-  else PaintBox->unsetCursor();
+  UpdateActions();
 }
 
 void TNetForm::DragBtnClick() { DragSelectClick(); }
@@ -97,7 +86,7 @@ bool TNetForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if (!Picked) return false;
-      if (EditForm()) EditForm()->Open();
+      if (EditForm()) EditForm()->ShowForSelection();
       return true;
     case Qt::Key_PageUp: MultClick(); return true;
     case Qt::Key_PageDown: DivideClick(); return true;

@@ -17,14 +17,11 @@ void TNetForm::NewClick() {
   setWindowTitle(QStringLiteral("Plexor -- New"));
   NetFileName = "New.net";
   NetworkDataPath = AppDir;
+  NetAboutToBeReplaced(NetChangeKind::New);
   SetUpNewNet();
   ApplyScale();
   RebuildRoutes();
   NetChanged(NetChangeKind::New);
-  PaintBoxPaint();
-  DrawOnPaper->setEnabled(true);
-  Save->setEnabled(true);
-  Picked = false;
   SaveClick();
 }
 
@@ -38,13 +35,11 @@ void TNetForm::LoadClick() {
   // the window naming the net it still shows.
   TakeNetFileName(*path);
   setWindowTitle(NetCaption(*path));
+  // An edit of the net that shows is ended unwritten before another net takes its place.
+  NetAboutToBeReplaced(NetChangeKind::Load);
   LoadNet(*file, Ask());
-  NetChanged(NetChangeKind::Load);
   ApplyScale();
-  Save->setEnabled(true);
-  DrawOnPaper->setEnabled(true);
-  PaintBoxPaint();
-  Picked = false;
+  NetChanged(NetChangeKind::Load);
 }
 
 void TNetForm::LoadBtnClick() { LoadClick(); }

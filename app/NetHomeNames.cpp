@@ -1,4 +1,5 @@
 // The main window's function name commands and the deletion panel.
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -6,6 +7,7 @@
 #include "model/FuncNames.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "platform/Errors.h"
 
 namespace {
 
@@ -26,7 +28,10 @@ void TNetForm::AddLibClick() {
     return;
   }
   const auto file = Ask().OpenFile(QStringLiteral("*.lib"), NetworkDataPath.Str());
-  if (file) AddLibFuncName(FuncNameOfFile(*file));
+  if (!file) return;
+  const TName name = FuncNameOfFile(*file);
+  if (AddLibFuncName(name) == NameAdd::Added)
+    NetChanged(NetChangeKind::NameAdd, QStringLiteral("Add Library Name ") + name.Str());
 }
 
 void TNetForm::AddUserClick() {
@@ -36,13 +41,29 @@ void TNetForm::AddUserClick() {
     return;
   }
   const auto file = Ask().OpenFile(QStringLiteral("*.zep"), NetworkDataPath.Str());
-  if (file) AddUserFuncName(FuncNameOfFile(*file));
+  if (!file) return;
+  const TName name = FuncNameOfFile(*file);
+  if (AddUserFuncName(name) == NameAdd::Added)
+    NetChanged(NetChangeKind::NameAdd, QStringLiteral("Add User Function Name ") + name.Str());
 }
 
 void TNetForm::AddBuiltinClick() {
   const auto file = Ask().OpenFile(QStringLiteral("*.lst"), BuiltDataPath.Str());
   if (!file) return;
-  if (ImportLibFuncList(*file).StoppedFull) Ask().Warning(LibraryFullMessage);
+  const int countBefore = LibFuncCount;
+  // Names read before a read error stay listed, and are announced like a whole list.
+  const auto announce = [&] {
+    if (LibFuncCount != countBefore)
+      NetChanged(NetChangeKind::NameAdd, QStringLiteral("Import Library Names ") + QFileInfo(*file).fileName());
+  };
+  try {
+    const TListImport import = ImportLibFuncList(*file);
+    announce();
+    if (import.StoppedFull) Ask().Warning(LibraryFullMessage);
+  } catch (const RuntimeError&) {
+    announce();
+    throw;
+  }
 }
 
 void TNetForm::DeleteNameClick() {
@@ -64,9 +85,8 @@ void TNetForm::NameDelClick() {
   }
   RemoveFuncName(name);
   FillDelList(DelList);
+  // The canvas repaints on the change: ZEPs that lost their function show it at once.
   NetChanged(NetChangeKind::NameDelete, QStringLiteral("Delete Name ") + name.Str());
-  // ZEPs that lost their function show it at once.
-  PaintBoxPaint();
 }
 
 void TNetForm::CancelDelClick() {

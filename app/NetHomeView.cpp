@@ -37,40 +37,51 @@ void TNetForm::PaintBoxPaint() {
     RecordLabelBoxesOffScreen(PaintBox);
 }
 
+void TNetForm::RepaintCanvas() {
+  PaintBox->ClearFeedback();
+  PaintBoxPaint();
+}
+
+// The scale items: a click at the limit stops its own item; a step the other way, or
+// "100%", offers it again.
 void TNetForm::MultClick() {
   if (Scale > 1) {
     --Scale;
     ApplyScale();
-    Divide->setEnabled(true);
+    commands_.ReduceStopped = false;
     PaintBoxPaint();
   }
-  if (Scale == 1) Mult->setEnabled(false);
+  if (Scale == 1) commands_.MagnifyStopped = true;
+  UpdateActions();
 }
 
 void TNetForm::OriginalClick() {
   Scale = 2;
   ApplyScale();
-  Divide->setEnabled(true);
-  Mult->setEnabled(true);
+  commands_.ReduceStopped = false;
+  commands_.MagnifyStopped = false;
   PaintBoxPaint();
+  UpdateActions();
 }
 
 void TNetForm::DivideClick() {
   if (Scale < 6) {
     ++Scale;
     ApplyScale();
-    Mult->setEnabled(true);
+    commands_.MagnifyStopped = false;
     PaintBoxPaint();
   }
-  if (Scale == 6) Divide->setEnabled(false);
+  if (Scale == 6) commands_.ReduceStopped = true;
+  UpdateActions();
 }
 
 void TNetForm::BWModeClick() {
   BWMode = !BWMode;
-  BWModeItem->setChecked(BWMode);
+  UpdateActions();
   PaintBoxPaint();
 }
 
+// The size items keep their states: their guards keep the size within 100..1000.
 void TNetForm::AdjustSizeClick() {
   AdjustCanvasSizeToData();
   CanvasSize->setTitle(CanvasSizeCaption());
@@ -81,48 +92,49 @@ void TNetForm::AdjustSizeClick() {
 void TNetForm::DefaultSizeClick() {
   CanvasWidth = 200;
   CanvasHeight = 200;
-  for (QAction* item : {HIncrease, VIncrease, HDecrease, VDecrease}) item->setEnabled(true);
+  commands_.WidthUpStopped = commands_.WidthDownStopped = false;
+  commands_.HeightUpStopped = commands_.HeightDownStopped = false;
   CanvasSize->setTitle(CanvasSizeCaption());
   ApplyScale();
+  UpdateActions();
   PaintBoxPaint();
 }
 
 namespace {
 
 // One step of 50 units up or down within 100..1000: the item that reached the limit is
-// disabled and its opposite enabled. False when the size was already at the limit.
-bool StepCanvasSide(int& side, int step, QAction* self, QAction* opposite) {
+// stopped and its opposite offered again. False when the size was already at the limit.
+bool StepCanvasSide(int& side, int step, bool& selfStopped, bool& oppositeStopped) {
   if (step > 0 ? side > 950 : side < 150) return false;
   side += step;
-  if (step > 0 ? side >= 1000 : side <= 100) self->setEnabled(false);
-  opposite->setEnabled(true);
+  if (step > 0 ? side >= 1000 : side <= 100) selfStopped = true;
+  oppositeStopped = false;
   return true;
 }
 
 }  // namespace
 
-void TNetForm::HIncreaseClick() {
-  if (StepCanvasSide(CanvasWidth, 50, HIncrease, HDecrease)) CanvasSize->setTitle(CanvasSizeCaption());
+void TNetForm::StepCanvas(int& side, int step, bool& selfStopped, bool& oppositeStopped) {
+  if (StepCanvasSide(side, step, selfStopped, oppositeStopped)) CanvasSize->setTitle(CanvasSizeCaption());
+  UpdateActions();
   ApplyScale();
   PaintBoxPaint();
+}
+
+void TNetForm::HIncreaseClick() {
+  StepCanvas(CanvasWidth, 50, commands_.WidthUpStopped, commands_.WidthDownStopped);
 }
 
 void TNetForm::VIncreaseClick() {
-  if (StepCanvasSide(CanvasHeight, 50, VIncrease, VDecrease)) CanvasSize->setTitle(CanvasSizeCaption());
-  ApplyScale();
-  PaintBoxPaint();
+  StepCanvas(CanvasHeight, 50, commands_.HeightUpStopped, commands_.HeightDownStopped);
 }
 
 void TNetForm::HDecreaseClick() {
-  if (StepCanvasSide(CanvasWidth, -50, HDecrease, HIncrease)) CanvasSize->setTitle(CanvasSizeCaption());
-  ApplyScale();
-  PaintBoxPaint();
+  StepCanvas(CanvasWidth, -50, commands_.WidthDownStopped, commands_.WidthUpStopped);
 }
 
 void TNetForm::VDecreaseClick() {
-  if (StepCanvasSide(CanvasHeight, -50, VDecrease, VIncrease)) CanvasSize->setTitle(CanvasSizeCaption());
-  ApplyScale();
-  PaintBoxPaint();
+  StepCanvas(CanvasHeight, -50, commands_.HeightDownStopped, commands_.HeightUpStopped);
 }
 
 void TNetForm::CheckNetClick() { Checks->Open(); }

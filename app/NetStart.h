@@ -19,11 +19,11 @@ public:
   // Keys seen before the buttons; true when the key was taken.
   bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
-  QLabel* WelcomeLabel;
-  QLabel* Label1;
-  QLabel* Label2;
-  QPushButton* StartBtn;
-  QPushButton* ExitBtn;
+  QLabel* WelcomeLabel = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QPushButton* StartBtn = nullptr;
+  QPushButton* ExitBtn = nullptr;
 
 protected:
   void showEvent(QShowEvent* event) override;

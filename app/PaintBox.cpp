@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/NetHome.h"
 #include "drawing/NetPainter.h"
 #include "editing/FeedbackDrawing.h"
 #include "platform/PainterSurface.h"
@@ -23,7 +22,7 @@ QRect MeasureOffScreen(const QWidget* canvas, Measure measure) {
 
 }  // namespace
 
-PaintBoxWidget::PaintBoxWidget(TNetForm* form, QWidget* parent) : QWidget(parent), form_(form) {
+PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -81,15 +80,15 @@ void PaintBoxWidget::DrawFeedback(DrawSurface& surface) {
 
 void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  form_->Guard([&] { form_->PaintBoxMouseDown(event->button(), p.x(), p.y()); });
+  emit Pressed(event->button(), p.x(), p.y());
 }
 
 void PaintBoxWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  form_->Guard([&] { form_->PaintBoxMouseMove(p.x(), p.y()); });
+  emit Moved(p.x(), p.y());
 }
 
 void PaintBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  form_->Guard([&] { form_->PaintBoxMouseUp(event->button(), p.x(), p.y()); });
+  emit Released(event->button(), p.x(), p.y());
 }

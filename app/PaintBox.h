@@ -1,7 +1,7 @@
 #pragma once
-// The canvas inside the scroll box: its paint and pointer events go to the main window's
-// handlers. The pointer stays captured while a button is held, so a release outside the
-// canvas still arrives, in canvas pixels (negative left of and above it).
+// The canvas inside the scroll box: it paints the net and reports the pointer's presses,
+// moves and releases in canvas pixels. The pointer stays captured while a button is held,
+// so a release outside the canvas still arrives (negative left of and above it).
 //
 // Over the painted net it keeps the editing feedback: pick highlights, deselected looks
 // and the drag ghost. Showing or moving one repaints only the few pixels it touches, and
@@ -13,12 +13,11 @@
 #include "editing/EditFeedback.h"
 
 class DrawSurface;
-class TNetForm;
 
 class PaintBoxWidget : public QWidget {
   Q_OBJECT
 public:
-  PaintBoxWidget(TNetForm* form, QWidget* parent);
+  explicit PaintBoxWidget(QWidget* parent);
 
   void ShowMark(const TMark& mark);
   void ShowGhost(const TGhost& ghost);
@@ -28,6 +27,11 @@ public:
 
   const QList<TMark>& Marks() const { return marks_; }
   const std::optional<TGhost>& Ghost() const { return ghost_; }
+
+signals:
+  void Pressed(Qt::MouseButton button, int x, int y);
+  void Moved(int x, int y);
+  void Released(Qt::MouseButton button, int x, int y);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -40,7 +44,6 @@ private:
   QRect MeasureMark(const TMark& mark) const;
   QRect MeasureGhost(const TGhost& ghost) const;
 
-  TNetForm* form_;
   QList<TMark> marks_;
   std::optional<TGhost> ghost_;
   QRect ghostArea_;

@@ -1,6 +1,7 @@
 #include "dialogs/ElementSave.h"
 
 #include "dialogs/ZEPMove.h"
+#include "model/ElementEdit.h"
 #include "model/NetDef.h"
 #include "model/NetRules.h"
 
@@ -118,6 +119,18 @@ TEditTarget StillCurrent(const TEditTarget& target) {
     still.Index = target.Index;
   }
   return still;
+}
+
+QString PropertiesCaption(const TEditTarget& target) {
+  QStringList elements;
+  if (target.ZEP > 0) elements << ElementCaption(ElementKind::ZEP, target.ZEP);
+  switch (target.Term) {
+    case TermKind::Input: elements << ElementCaption(ElementKind::Input, target.Index); break;
+    case TermKind::Output: elements << ElementCaption(ElementKind::Output, target.Index); break;
+    case TermKind::Comment: elements << ElementCaption(ElementKind::Comment, target.Index); break;
+    case TermKind::None: break;
+  }
+  return QStringLiteral("Properties of ") + elements.join(QStringLiteral(", "));
 }
 
 void SaveZEPEdit(int z, const TZEPEdit& edit) {

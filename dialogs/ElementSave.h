@@ -43,6 +43,10 @@ TEditTarget EditTargetOfSelection();
 // deleted or replaced while the dialog showed is left alone.
 TEditTarget StillCurrent(const TEditTarget& target);
 
+// How the history names a save of the target: "Properties of ZEP Mix", "Properties of
+// ZEP Add1, Input In3".
+QString PropertiesCaption(const TEditTarget& target);
+
 void SaveZEPEdit(int z, const TZEPEdit& edit);
 void SaveInputEdit(int i, const QString& name, int length);
 void SaveOutputEdit(int o, const QString& name, int length);

@@ -10,13 +10,14 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/NetHome.h"
 #include "dialogs/EditPictures.h"
 #include "dialogs/PaintArea.h"
 #include "drawing/Routing.h"
 #include "model/FuncNames.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "model/NetRules.h"
+#include "platform/Guard.h"
 #include "platform/RadioGroup.h"
 #include "platform/StrToInt.h"
 #include "platform/UpDown.h"
@@ -95,8 +96,8 @@ void SetFontFamily(QWidget* widget, const QString& family) {
 
 }  // namespace
 
-TNetEditForm::TNetEditForm(TNetForm* mainForm)
-    : QDialog(mainForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mainForm_(mainForm) {
+TNetEditForm::TNetEditForm(QWidget* mainForm)
+    : QDialog(mainForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QStringLiteral("Editting "));
   setModal(false);
   setFixedSize(532, 347);
@@ -112,6 +113,10 @@ TNetEditForm::TNetEditForm(TNetForm* mainForm)
   BuildZEPPanel();
   BuildInOutPanel();
   BuildButtons();
+  // Another net is about to take the tables' place: the edit ends, nothing written.
+  connect(&NetEvents::Instance(), &NetEvents::Replacing, this, [this] {
+    if (isVisible()) close();
+  });
 }
 
 void TNetEditForm::BuildZEPPanel() {
@@ -211,11 +216,11 @@ void TNetEditForm::BuildButtons() {
 
 template <typename F>
 void TNetEditForm::Run(F&& handler) {
-  if (mainForm_) mainForm_->Guard(std::forward<F>(handler));
+  if (prompts_) Guard(*prompts_, std::forward<F>(handler));
   else handler();
 }
 
-void TNetEditForm::Open() {
+void TNetEditForm::ShowForSelection() {
   if (isVisible()) {
     raise();
     activateWindow();
@@ -362,8 +367,7 @@ TZEPEdit TNetEditForm::ReadZEPEdit() const {
   return edit;
 }
 
-void TNetEditForm::EndBtnClick() {
-  const TEditTarget target = StillCurrent(target_);
+void TNetEditForm::SaveEdits(const TEditTarget& target) {
   if (target.ZEP > 0) SaveZEPEdit(target.ZEP, ReadZEPEdit());
   switch (target.Term) {
     case TermKind::Input: SaveInputEdit(target.Index, NameEdit->text(), StrToInt(LengthEdit->text())); break;
@@ -373,7 +377,24 @@ void TNetEditForm::EndBtnClick() {
     case TermKind::Comment: SaveCommentEdit(target.Index, NameEdit->text()); break;
     case TermKind::None: break;
   }
+}
+
+// A save that changed the net is one change of it, announced once the dialog has closed
+// and the routes are laid again; a save that changed nothing leaves the net unedited.
+void TNetEditForm::EndBtnClick() {
+  const TEditTarget target = StillCurrent(target_);
+  const QString caption = PropertiesCaption(target);
+  const TNetTables before = NetTables;
+  try {
+    SaveEdits(target);
+  } catch (const RuntimeError&) {
+    // What was written before the error stays in the net, and is edited work.
+    if (NetTables != before) NetChanged(NetChangeKind::Properties, caption);
+    throw;
+  }
+  const bool changed = NetTables != before;
   close();
+  if (changed) NetChanged(NetChangeKind::Properties, caption);
 }
 
 void TNetEditForm::ExitBtnClick() { close(); }
@@ -388,15 +409,11 @@ void TNetEditForm::closeEvent(QCloseEvent* event) {
 void TNetEditForm::FormCloseQuery(bool& canClose) {
   ClearEditSelection();
   RebuildRoutes();
-  if (mainForm_) {
-    mainForm_->PaintBoxPaint();
-    mainForm_->DeleteBtn->setEnabled(false);
-    mainForm_->DragBtn->setEnabled(true);
-  }
   ZEPPanel->hide();
   InOutPanel->hide();
   target_ = TEditTarget();
   canClose = true;
+  emit Closed();
 }
 
 // Any close other than the buttons and Escape leaves the tables alone.

@@ -8,22 +8,25 @@
 
 class DrawSurface;
 class PaintArea;
+class Prompts;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class RadioGroup;
-class TNetForm;
 class UpDown;
 
 class TNetEditForm : public QDialog {
   Q_OBJECT
 public:
-  explicit TNetEditForm(TNetForm* mainForm);
+  explicit TNetEditForm(QWidget* mainForm);
+
+  // Who shows the errors that end the dialog's handlers; none lets them pass on.
+  void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
 
   // Shows the dialog, modeless, for the current elements (Enter on a picked element); a
   // dialog already showing only comes to the front and keeps what the user typed.
-  void Open();
+  void ShowForSelection();
 
   // Handlers
   void FormShow();
@@ -38,51 +41,56 @@ public:
   bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
   // Always shown
-  QPushButton* EndBtn;
-  QPushButton* ExitBtn;
-  QLabel* Label10;
+  QPushButton* EndBtn = nullptr;
+  QPushButton* ExitBtn = nullptr;
+  QLabel* Label10 = nullptr;
 
   // ZEPPanel
-  QWidget* ZEPPanel;
-  QLabel* Label1;
-  QLabel* Label4;
-  QLineEdit* ZEPNameEdit;
-  QLabel* Label5;
-  QLabel* Label2;
-  QComboBox* InABox;
-  RadioGroup* InARadio;
-  QLabel* ALabel;
-  QLineEdit* ADelayEdit;
-  UpDown* InAUD;
-  QLabel* Label3;
-  QComboBox* InBBox;
-  RadioGroup* InBRadio;
-  QLabel* BLabel;
-  QLineEdit* BDelayEdit;
-  UpDown* InBUD;
-  PaintArea* ZEPShape;
-  QLabel* Label8;
-  QComboBox* FunctionBox;
-  QLabel* Label11;
-  QLineEdit* ZEPNumEdit;
-  UpDown* ZEPNumUD;
-  QLabel* Label7;
-  QLineEdit* OutLengthEdit;
-  UpDown* OutLengthUD;
-  PaintArea* InAPaint;
-  PaintArea* InBPaint;
-  QLabel* Label6;
+  QWidget* ZEPPanel = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLineEdit* ZEPNameEdit = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label2 = nullptr;
+  QComboBox* InABox = nullptr;
+  RadioGroup* InARadio = nullptr;
+  QLabel* ALabel = nullptr;
+  QLineEdit* ADelayEdit = nullptr;
+  UpDown* InAUD = nullptr;
+  QLabel* Label3 = nullptr;
+  QComboBox* InBBox = nullptr;
+  RadioGroup* InBRadio = nullptr;
+  QLabel* BLabel = nullptr;
+  QLineEdit* BDelayEdit = nullptr;
+  UpDown* InBUD = nullptr;
+  PaintArea* ZEPShape = nullptr;
+  QLabel* Label8 = nullptr;
+  QComboBox* FunctionBox = nullptr;
+  QLabel* Label11 = nullptr;
+  QLineEdit* ZEPNumEdit = nullptr;
+  UpDown* ZEPNumUD = nullptr;
+  QLabel* Label7 = nullptr;
+  QLineEdit* OutLengthEdit = nullptr;
+  UpDown* OutLengthUD = nullptr;
+  PaintArea* InAPaint = nullptr;
+  PaintArea* InBPaint = nullptr;
+  QLabel* Label6 = nullptr;
 
   // InOutPanel
-  QWidget* InOutPanel;
-  QLabel* InOutTitleLabel;
-  QLabel* InOutNameLabel;
-  QLineEdit* NameEdit;
-  QComboBox* OutNameBox;
-  QWidget* LengthPanel;
-  QLabel* Label9;
-  QLineEdit* LengthEdit;
-  UpDown* LengthUD;
+  QWidget* InOutPanel = nullptr;
+  QLabel* InOutTitleLabel = nullptr;
+  QLabel* InOutNameLabel = nullptr;
+  QLineEdit* NameEdit = nullptr;
+  QComboBox* OutNameBox = nullptr;
+  QWidget* LengthPanel = nullptr;
+  QLabel* Label9 = nullptr;
+  QLineEdit* LengthEdit = nullptr;
+  UpDown* LengthUD = nullptr;
+
+signals:
+  // The dialog closed, after either button or any other close: the selection is cleared
+  // and the routes are laid again.
+  void Closed();
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -122,6 +130,9 @@ private:
   TZEPEdit ReadZEPEdit() const;
   UpDown* UpDownOf(QWidget* edit) const;
 
-  TNetForm* mainForm_;
+  // Writes the controls of the shown panels into the tables.
+  void SaveEdits(const TEditTarget& target);
+
+  Prompts* prompts_ = nullptr;
   TEditTarget target_;
 };

@@ -12,6 +12,12 @@ namespace {
 // Labels are not drawn in the number view, so only ZEPs and placements work there.
 bool Pickable(ElementKind kind) { return kind == ElementKind::ZEP || !NumberView; }
 
+// Picked is set before the window hears of it, so the window shows the state it reads.
+void SetPicked(bool picked, EditFeedback& feedback) {
+  Picked = picked;
+  feedback.ShowPickState(picked);
+}
+
 bool TakesPartInRoutes(ElementKind kind) {
   return kind == ElementKind::ZEP || kind == ElementKind::Input || kind == ElementKind::Output;
 }
@@ -48,8 +54,7 @@ void Deselect(ElementKind kind, EditFeedback& feedback) {
   const int index = CurrentOf(kind);
   CurrentOf(kind) = 0;
   feedback.ShowMark({kind, index, MarkLook::Deselected});
-  feedback.ShowPickState(false);
-  Picked = false;
+  SetPicked(false, feedback);
 }
 
 // One right click deselects the first current element in kind order.
@@ -75,8 +80,7 @@ std::optional<TGhost> ChooseGhost(TGridPoint at) {
 void PickElement(ElementKind kind, int index, EditFeedback& feedback) {
   CurrentOf(kind) = index;
   feedback.ShowMark({kind, index, MarkLook::PickedByRelease});
-  feedback.ShowPickState(true);
-  Picked = true;
+  SetPicked(true, feedback);
 }
 
 bool PickAlone(ElementKind kind, int index, EditFeedback& feedback) {
@@ -96,8 +100,7 @@ void PlaceElement(ElementKind kind, TGridPoint at, EditFeedback& feedback) {
   if (TakesPartInRoutes(kind)) RebuildRoutes();
   NetChanged(NetChangeKind::Place, QStringLiteral("Move ") + ElementCaption(kind, k));
   feedback.RepaintAll();
-  feedback.ShowPickState(false);
-  Picked = false;
+  SetPicked(false, feedback);
 }
 
 void PointerPressed(Qt::MouseButton button, int x, int y, EditFeedback& feedback) {

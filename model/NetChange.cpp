@@ -11,10 +11,13 @@ NetEvents& NetEvents::Instance() {
   return events;
 }
 
+void NetAboutToBeReplaced(NetChangeKind kind) { emit NetEvents::Instance().Replacing(kind); }
+
 void NetChanged(NetChangeKind kind, const QString& caption) {
-  if (ReplacesNet(kind))
+  if (ReplacesNet(kind)) {
     Edited = false;
-  else if (kind != NetChangeKind::History)
+    Picked = false;
+  } else if (kind != NetChangeKind::History)
     Edited = true;
   emit NetEvents::Instance().Changed({kind, caption});
 }

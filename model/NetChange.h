@@ -31,14 +31,20 @@ public:
   static NetEvents& Instance();
 
 signals:
+  // Before a whole other net or a state from the history takes the tables' place: an edit
+  // of the net that is about to go ends here, without writing.
+  void Replacing(NetChangeKind kind);
   // After the tables changed and Edited was set.
   void Changed(const NetChange& change);
   // After the net was written to its file: the tables are now the saved state.
   void Saved();
 };
 
-// Records a change of the net. Load and New clear Edited, an undo or redo leaves it as the
-// history set it, every other change sets it; then the listeners hear of it.
+// Called before Load, New or an undo or redo puts other tables in place.
+void NetAboutToBeReplaced(NetChangeKind kind);
+
+// Records a change of the net. Load and New clear Edited and Picked, an undo or redo leaves
+// Edited as the history set it, every other change sets it; then the listeners hear of it.
 void NetChanged(NetChangeKind kind, const QString& caption = QString());
 
 // The net was saved: Edited is cleared and the listeners hear of it.

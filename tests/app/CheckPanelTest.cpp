@@ -103,7 +103,7 @@ TEST_F(CheckPanelTest, ASaveThatWillNotReloadAsDrawnOpensThePanel) {
 
   CurZEP = 1;
   Picked = true;
-  editForm->Open();
+  editForm->ShowForSelection();
   QLineEdit* number = editForm->ZEPNumEdit;
   number->selectAll();
   QTest::keyClicks(number, "2");

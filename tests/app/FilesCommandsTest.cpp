@@ -10,6 +10,7 @@
 
 #include "app/NetHome.h"
 #include "model/NetDef.h"
+#include "platform/Guard.h"
 #include "netfile/NetWriter.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
@@ -32,7 +33,7 @@ protected:
     prompts.Shown.clear();
   }
 
-  void Run(void (TNetForm::*handler)()) { form->Guard([&] { (form.get()->*handler)(); }); }
+  void Run(void (TNetForm::*handler)()) { Guard(form->Ask(), [&] { (form.get()->*handler)(); }); }
 
   QString NetsFolder() const { return data.dir.path() + "/nets"; }
   QString NetPath(const QString& name) const { return NetsFolder() + "/" + name; }

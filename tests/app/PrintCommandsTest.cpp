@@ -6,6 +6,7 @@
 
 #include "app/NetHome.h"
 #include "model/NetDef.h"
+#include "platform/Guard.h"
 #include "platform/RadioGroup.h"
 #include "printing/FakePrinter.h"
 #include "printing/PrintSampleNet.h"
@@ -30,7 +31,7 @@ protected:
     ZEPPos[1] = {10, 8, 3};
   }
 
-  void PrintNet() { form->Guard([this] { form->DrawOnPaperClick(); }); }
+  void PrintNet() { Guard(form->Ask(), [this] { form->DrawOnPaperClick(); }); }
 
   TempDir tmp;
   ScriptedPrompts prompts;
@@ -99,7 +100,7 @@ TEST_F(PrintCommands, CancelledDialogPrintsNothing) {
   printer.AcceptDialog = false;
   form->HEdit->setText("junk");
   PrintNet();
-  form->Guard([this] { form->FormPrintClick(); });
+  Guard(form->Ask(), [this] { form->FormPrintClick(); });
   EXPECT_EQ(printer.Calls, (QStringList{"Dialog", "Dialog"}));
   EXPECT_TRUE(prompts.Shown.isEmpty());
   EXPECT_TRUE(surface.Calls.isEmpty());
@@ -111,7 +112,7 @@ TEST_F(PrintCommands, PrintFormPrintsTheClientAreaScaledToThePrinter) {
   form->HVRadio->SetItemIndex(1);
   form->HEdit->setText("junk");  // the offsets are not used
   printer.PpiX = 600;
-  form->Guard([this] { form->FormPrintClick(); });
+  Guard(form->Ask(), [this] { form->FormPrintClick(); });
   QWidget* client = form->centralWidget();
   const int w = client->width() * 600 / form->logicalDpiX();
   const int h = client->height() * 300 / form->logicalDpiY();

@@ -168,7 +168,9 @@ TEST_F(ViewMenuTest, CanvasHeightStepsAndDefault) {
 TEST_F(ViewMenuTest, AdjustSizeToData) {
   ZEPCount = 1;
   ZEPPos[1] = {230, 140, 3};
-  form->HDecrease->setEnabled(false);
+  Click(form->HDecrease);
+  Click(form->HDecrease);  // 100 stops the item
+  ASSERT_FALSE(form->HDecrease->isEnabled());
   Click(form->AdjustSize);
   EXPECT_EQ(CanvasWidth, 250);
   EXPECT_EQ(CanvasHeight, 150);

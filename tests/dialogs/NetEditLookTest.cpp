@@ -56,7 +56,7 @@ protected:
 TEST_F(NetEditLookTest, ZEPAndOutputPanels) {
   CurZEP = 2;
   Picked = true;
-  dialog->Open();
+  dialog->ShowForSelection();
   const QImage zep = Shot("edit-zep.png");
   const QPoint panel = dialog->ZEPPanel->pos();
   const QPoint circle = panel + dialog->ZEPShape->pos();
@@ -73,7 +73,7 @@ TEST_F(NetEditLookTest, ZEPAndOutputPanels) {
 
   CurOutput = 1;
   Picked = true;
-  dialog->Open();
+  dialog->ShowForSelection();
   const QImage output = Shot("edit-output.png");
   EXPECT_EQ(output.pixelColor(dialog->InOutPanel->pos() + QPoint(158, 259)), QColor(0, 0, 128));
   EXPECT_TRUE(dialog->ZEPPanel->isHidden());

@@ -2,6 +2,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +14,13 @@
 #include <memory>
 
 #include "app/NetHome.h"
+#include "app/PaintBox.h"
 #include "dialogs/NetEdit.h"
 #include "dialogs/PaintArea.h"
 #include "model/LinkResolution.h"
 #include "model/NetDef.h"
+#include "netfile/NetWriter.h"
+#include "platform/Guard.h"
 #include "platform/RadioGroup.h"
 #include "platform/UpDown.h"
 #include "support/RecordingSurface.h"
@@ -122,7 +126,7 @@ protected:
     CurOutput = output;
     CurComment = comment;
     Picked = true;
-    dialog->Open();
+    dialog->ShowForSelection();
     ASSERT_TRUE(dialog->isVisible());
   }
 
@@ -447,6 +451,40 @@ TEST_F(NetEditTest, ExitWithoutSavingChangesNothingButEndsTheEdit) {
   EXPECT_FALSE(dialog->InOutPanel->isVisibleTo(dialog));
   // Closing lays the connections from the links.
   EXPECT_GT(ConnCount, 0);
+}
+
+TEST_F(NetEditTest, EitherCloseEndsThePickAndItsFeedbackLikeADelete) {
+  for (QPushButton* button : {dialog->EndBtn, dialog->ExitBtn}) {
+    SCOPED_TRACE(button->text().toStdString());
+    OpenFor(2);
+    form->UpdateActions();
+    ASSERT_TRUE(form->DeleteBtn->isEnabled());
+    form->PaintBox->ShowMark({ElementKind::ZEP, 2, MarkLook::PickedByRelease});
+    form->PaintBox->ShowGhost({GhostShape::ZEPCircle, ElementKind::ZEP, 2, {30, 30}});
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(form->PaintBox->Marks().isEmpty());
+    EXPECT_FALSE(form->PaintBox->Ghost().has_value());
+    EXPECT_FALSE(form->DeleteBtn->isEnabled());
+    EXPECT_TRUE(form->DragBtn->isEnabled());
+  }
+}
+
+TEST_F(NetEditTest, ALoadEndsTheEditUnwrittenAndItsSaveLeavesTheNewNetAlone) {
+  const QString path = tmp.File("other.net");
+  WriteNetFile(path, QDate(2024, 5, 6));
+  OpenFor(2, 1);
+  Type(dialog->ZEPNameEdit, "Typed");
+  Type(dialog->NameEdit, "Renamed");
+  prompts.Files = {path};
+  Guard(form->Ask(), [this] { form->LoadClick(); });
+  ASSERT_TRUE(prompts.Shown.filter("Error").isEmpty()) << prompts.Shown.join('\n').toStdString();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(EditDialogOpen);
+  const TNetTables loaded = NetTables;
+  EXPECT_EQ(ZEPText[2].Name.Str(), QStringLiteral("Mul1"));
+  dialog->EndBtnClick();
+  EXPECT_TRUE(NetTables == loaded);
+  EXPECT_FALSE(Edited);
 }
 
 TEST_F(NetEditTest, EnterAndEscape) {

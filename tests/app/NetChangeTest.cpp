@@ -1,0 +1,154 @@
+// Every command that changes the net announces it once, with its kind and the caption
+// that names the step, and sets or clears Edited by one rule; commands that change nothing
+// announce nothing.
+#include <QAction>
+#include <QDate>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/NetHome.h"
+#include "dialogs/NetEdit.h"
+#include "model/NetChange.h"
+#include "model/NetDef.h"
+#include "netfile/NetWriter.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+
+QString KindName(NetChangeKind kind) {
+  switch (kind) {
+    case NetChangeKind::Place: return "Place";
+    case NetChangeKind::Append: return "Append";
+    case NetChangeKind::Delete: return "Delete";
+    case NetChangeKind::Properties: return "Properties";
+    case NetChangeKind::NameAdd: return "NameAdd";
+    case NetChangeKind::NameDelete: return "NameDelete";
+    case NetChangeKind::History: return "History";
+    case NetChangeKind::New: return "New";
+    case NetChangeKind::Load: return "Load";
+  }
+  return "?";
+}
+
+class NetChangeTest : public ::testing::Test {
+public:
+  void SetUp() override {
+    ResetNetDef();
+    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    dialog = new TNetEditForm(form.get());  // the main window owns it
+    form->SetEditForm(dialog);
+    form->setEnabled(true);  // as after "Start"
+    NetworkDataPath = tmp.Path();
+    BuiltDataPath = tmp.Path();
+    QObject::connect(&NetEvents::Instance(), &NetEvents::Changed, &listener,
+                     [this](const NetChange& c) { heard << KindName(c.Kind) + ": " + c.Caption; });
+  }
+  void TearDown() override { dialog->hide(); }
+
+  void EditZEP1(const QString& name) {
+    CurZEP = 1;
+    Picked = true;
+    dialog->ShowForSelection();
+    if (!name.isEmpty()) {
+      dialog->ZEPNameEdit->selectAll();
+      QTest::keyClicks(dialog->ZEPNameEdit, name);
+    }
+    QTest::mouseClick(dialog->EndBtn, Qt::LeftButton);
+  }
+
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(tmp.File(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+  }
+
+  TempDir tmp;
+  ScriptedPrompts prompts;
+  std::unique_ptr<TNetForm> form;
+  TNetEditForm* dialog = nullptr;
+  QObject listener;
+  QStringList heard;
+};
+
+TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
+  const struct {
+    const char* command;
+    bool editedBefore;
+    std::function<void(NetChangeTest&)> run;
+    QStringList announced;
+    bool editedAfter;
+  } steps[] = {
+      {"New", true, [](NetChangeTest& t) {
+         t.prompts.Answers = {Answer::No};
+         t.prompts.Files = {std::nullopt};  // the save it offers is cancelled
+         t.form->New->trigger();
+       }, {"New: "}, false},
+      {"Append Dot", false, [](NetChangeTest& t) { t.form->AddDot->trigger(); }, {"Append: Append Dot 1"}, true},
+      {"place with the pointer", false, [](NetChangeTest& t) { t.form->PaintBoxMouseUp(Qt::LeftButton, 400, 400); },
+       {"Place: Move Dot 1"}, true},
+      {"Delete Element", false, [](NetChangeTest& t) {
+         CurDot = 1;
+         t.prompts.Answers = {Answer::Ok};
+         t.form->DeleteElement->trigger();
+       }, {"Delete: Delete Dot 1"}, true},
+      {"Save and Exit", false, [](NetChangeTest& t) { t.EditZEP1("Mix"); }, {"Properties: Properties of ZEP New"}, true},
+      {"Save and Exit unchanged", false, [](NetChangeTest& t) { t.EditZEP1(QString()); }, {}, false},
+      {"Exit w/o Saving", false, [](NetChangeTest& t) {
+         CurZEP = 1;
+         t.dialog->ShowForSelection();
+         t.dialog->ZEPNameEdit->setText("Other");
+         QTest::mouseClick(t.dialog->ExitBtn, Qt::LeftButton);
+       }, {}, false},
+      {"Set Library Name", false, [](NetChangeTest& t) {
+         t.prompts.Files = {QStringLiteral("/lib/adder.lib")};
+         t.form->AddLib->trigger();
+       }, {"NameAdd: Add Library Name adder"}, true},
+      {"Set Library Name listed", false, [](NetChangeTest& t) {
+         t.prompts.Files = {QStringLiteral("/lib/adder.lib")};
+         t.form->AddLib->trigger();
+       }, {}, false},
+      {"Set User Function Name", false, [](NetChangeTest& t) {
+         t.prompts.Files = {QStringLiteral("/zep/filter.zep")};
+         t.form->AddUser->trigger();
+       }, {"NameAdd: Add User Function Name filter"}, true},
+      {"Set Built in Library Name", false, [](NetChangeTest& t) {
+         t.prompts.Files = {t.WriteFile("built.lst", "mul\r\nadd\r\n")};
+         t.form->AddBuiltin->trigger();
+       }, {"NameAdd: Import Library Names built.lst"}, true},
+      {"Delete Func/Lib Name", false, [](NetChangeTest& t) {
+         t.form->DeleteName->trigger();
+         t.form->DelList->setCurrentItem(t.form->DelList->findItems("adder", Qt::MatchExactly).first());
+         QTest::mouseClick(t.form->NameDel, Qt::LeftButton);
+       }, {"NameDelete: Delete Name adder"}, true},
+      {"Load", true, [](NetChangeTest& t) {
+         const QString path = t.tmp.File("saved.net");
+         WriteNetFile(path, QDate(2024, 5, 6));
+         t.prompts.Answers = {Answer::No};
+         t.prompts.Files = {path};
+         t.form->Load->trigger();
+       }, {"Load: "}, false},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.command);
+    Edited = step.editedBefore;
+    heard.clear();
+    step.run(*this);
+    EXPECT_EQ(heard, step.announced);
+    EXPECT_EQ(Edited, step.editedAfter);
+    EXPECT_TRUE(prompts.Shown.filter("Error").isEmpty()) << prompts.Shown.join('\n').toStdString();
+  }
+  // Load and New leave Save and Print Net offered, and nothing picked.
+  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+  EXPECT_FALSE(form->DeleteBtn->isEnabled());
+}
+
+}  // namespace
