@@ -46,9 +46,9 @@ CheckPanel::CheckPanel(TNetForm* form) : QDockWidget(PanelTitle(0), form), form_
 }
 
 void CheckPanel::Open() {
-  show();
+  if (isVisible()) Refresh();
+  else show();  // which refreshes
   raise();
-  Refresh();
   list_->setFocus();
   if (list_->count() > 0 && list_->currentRow() < 0) list_->setCurrentRow(0);
 }
