@@ -15,10 +15,11 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/CanvasWheel.h"
 #include "app/CheckPanel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
-#include "app/Settings.h"
+#include "model/Settings.h"
 #include "dialogs/NetEdit.h"
 #include "editing/EditMode.h"
 #include "editing/KeyMap.h"
@@ -28,34 +29,11 @@
 #include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/UpDown.h"
+#include "platform/WidgetLooks.h"
 
 namespace {
 
 constexpr int IconPanelHeight = 29;
-
-void SetBackground(QWidget* widget, const QColor& color) {
-  widget->setAutoFillBackground(true);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, color);
-  widget->setPalette(palette);
-}
-
-// Coloured text for the active and inactive looks; a disabled control keeps the grey of
-// the style, so "Delete(Del)" shows when it cannot be used.
-void SetTextColor(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    palette.setColor(group, QPalette::ButtonText, color);
-    palette.setColor(group, QPalette::WindowText, color);
-  }
-  widget->setPalette(palette);
-}
-
-QFont BoldFontOf(const QWidget* widget) {
-  QFont font = widget->font();
-  font.setBold(true);
-  return font;
-}
 
 }  // namespace
 
@@ -160,6 +138,7 @@ void TNetForm::BuildMenus() {
   DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
+  BuildRecentNets();
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -272,6 +251,7 @@ void TNetForm::BuildCanvas() {
   PaintBox = new PaintBoxWidget(ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
+  new CanvasWheel(this);
 
   DelPnl = new QWidget(ScrollBox->viewport());
   SetBackground(DelPnl, QColor(0, 128, 0));

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "model/ElementEdit.h"
 #include "platform/Prompts.h"
@@ -37,7 +38,6 @@ public:
   void SetStartUp(TNetStartUp* startUp) { startUp_ = startUp; }
   // The properties dialog; its close refreshes the canvas and the commands.
   void SetEditForm(TNetEditForm* editForm);
-  TNetStartUp* StartUp() const { return startUp_; }
   TNetEditForm* EditForm() const { return editForm_; }
   // Tests answer the message boxes and file dialogs through their own prompts.
   void SetPrompts(Prompts* prompts);
@@ -67,6 +67,15 @@ public:
   void LoadBtnClick();
   void SaveClick();
   void SaveBtnClick();
+
+  // Nets named from outside the Load dialog: the command line, a drop, "Recent Nets".
+  // Loads `path` as Load does, the save question included.
+  void OpenNet(const QString& path);
+  // The net named on the command line, loaded when the user first presses "Start".
+  void OpenNetAtStart(const QString& path) { netAtStart_ = path; }
+  void OpenNetNamedAtStart();
+  // Refills "Recent Nets" from Net.ini; a net whose file is gone is greyed out.
+  void RefreshRecentNets();
 
   // View and canvas size
   void ApplyScale();
@@ -152,6 +161,7 @@ public:
   QAction* DrawOnPaper = nullptr;
   QAction* FormPrint = nullptr;
   QAction* Exit = nullptr;
+  QMenu* RecentNets = nullptr;
   QMenu* CanvasEdit = nullptr;
   QMenu* CanvasSize = nullptr;
   QAction* AdjustSize = nullptr;
@@ -188,6 +198,8 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void BuildMenus();
@@ -198,6 +210,10 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
+  void BuildRecentNets();
+  // The file to load: the one named from outside, else the open dialog's choice.
+  std::optional<QString> NetToLoad();
+  void NoteRecentNet(const QString& path);
   // Runs a menu item, button, key or pointer handler: an error ends it in the error box,
   // and the commands' states follow what it did.
   void RunCommand(const std::function<void()>& handler);
@@ -225,4 +241,6 @@ private:
   TNetEditForm* editForm_ = nullptr;
   PrinterService* printer_ = nullptr;
   bool shown_ = false;
+  QString netAtStart_;
+  std::optional<QString> namedNet_;
 };

@@ -10,13 +10,14 @@
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
 #include "netfile/NewNet.h"
+#include "platform/UserFolders.h"
 
 void TNetForm::NewClick() {
   if (EditDialogOpen) return;
   if (!AskToSaveFirst(Ask(), QString::fromLatin1(NewQuestion), [this] { SaveClick(); })) return;
   setWindowTitle(QStringLiteral("Plexor -- New"));
   NetFileName = "New.net";
-  NetworkDataPath = AppDir;
+  NetworkDataPath = DataFolder(AppDir.Str());
   NetAboutToBeReplaced(NetChangeKind::New);
   SetUpNewNet();
   ApplyScale();
@@ -27,7 +28,7 @@ void TNetForm::NewClick() {
 
 void TNetForm::LoadClick() {
   if (!AskToSaveFirst(Ask(), QString::fromLatin1(LoadQuestion), [this] { SaveClick(); })) return;
-  const std::optional<QString> path = ChooseNetFile(Ask());
+  const std::optional<QString> path = NetToLoad();
   if (!path) return;
   FollowNetworkFolder(*path, Ask());
   const std::unique_ptr<QFile> file = OpenNetFile(*path);
@@ -40,6 +41,7 @@ void TNetForm::LoadClick() {
   LoadNet(*file, Ask());
   ApplyScale();
   NetChanged(NetChangeKind::Load);
+  NoteRecentNet(*path);
 }
 
 void TNetForm::LoadBtnClick() { LoadClick(); }
@@ -53,6 +55,7 @@ void TNetForm::SaveClick() {
   TakeNetFileName(*path);
   setWindowTitle(NetCaption(*path));
   NetSaved();
+  NoteRecentNet(*path);
 }
 
 void TNetForm::SaveBtnClick() { SaveClick(); }

@@ -1,8 +1,6 @@
 // The main window's view commands: scale steps, monochrome, canvas size and the net checks.
 #include <QAction>
-#include <QImage>
 #include <QMenu>
-#include <QPainter>
 
 #include "app/CheckPanel.h"
 #include "app/NetHome.h"
@@ -12,29 +10,18 @@
 #include "model/NetDef.h"
 #include "platform/PainterSurface.h"
 
-namespace {
-
-// A canvas that is not on screen paints nothing, yet the pointer editing tests against the
-// label boxes that a paint records; they are measured in the canvas's font resolution.
-void RecordLabelBoxesOffScreen(const QWidget* canvas) {
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  QPainter painter(&scratch);
-  PainterSurface surface(painter, canvas->logicalDpiY());
-  RecordLabelBoxes(surface);
-}
-
-}  // namespace
-
 void TNetForm::ApplyScale() {
   ComputeViewMetrics();
   PaintBox->resize(PaintAreaWidth(), PaintAreaHeight());
 }
 
 void TNetForm::PaintBoxPaint() {
+  // A canvas that is not on screen paints nothing, yet the pointer editing tests against
+  // the label boxes that a paint records; they are measured in the canvas's resolution.
   if (PaintBox->isVisible())
     PaintBox->repaint();
   else
-    RecordLabelBoxesOffScreen(PaintBox);
+    MeasureOffScreen(PaintBox->logicalDpiY(), [](DrawSurface& surface) { RecordLabelBoxes(surface); });
 }
 
 void TNetForm::RepaintCanvas() {

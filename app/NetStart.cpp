@@ -8,6 +8,7 @@
 
 #include "app/NetHome.h"
 #include "model/NetDef.h"
+#include "platform/WidgetLooks.h"
 
 namespace {
 
@@ -19,27 +20,18 @@ QFont ScreenFont(int pixels, bool italic) {
   return font;
 }
 
-void SetTextColor(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, color);
-  palette.setColor(QPalette::ButtonText, color);
-  widget->setPalette(palette);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const QColor& color,
-                  int pixels, bool italic) {
-  auto* label = new QLabel(text, parent);
-  label->setFont(ScreenFont(pixels, italic));
-  SetTextColor(label, color);
-  label->move(x, y);
-  label->adjustSize();
+QLabel* MakeScreenLabel(QWidget* parent, const QString& text, int x, int y, const QColor& color,
+                        int pixels, bool italic) {
+  const QFont font = ScreenFont(pixels, italic);
+  QLabel* label = MakeLabel(parent, text, x, y, 0, 0, &font);
+  SetTextColor(label, color, DisabledText::Coloured);
   return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& text, int x, const QColor& color) {
   auto* button = new QPushButton(text, parent);
   button->setFont(ScreenFont(18, false));
-  SetTextColor(button, color);
+  SetTextColor(button, color, DisabledText::Coloured);
   button->setGeometry(x, 210, 101, 25);
   return button;
 }
@@ -57,13 +49,13 @@ TNetStartUp::TNetStartUp(TNetForm* mainForm)
   palette.setColor(QPalette::Window, QColor(0, 128, 128));
   setPalette(palette);
 
-  WelcomeLabel = MakeLabel(this, QStringLiteral("Welcome to"), 28, 15, QColor(0, 255, 0), 23, true);
-  Label1 = MakeLabel(this, QStringLiteral("Plexor for Korvane"), 87, 52, QColor(255, 255, 0), 32, true);
+  WelcomeLabel = MakeScreenLabel(this, QStringLiteral("Welcome to"), 28, 15, QColor(0, 255, 0), 23, true);
+  Label1 = MakeScreenLabel(this, QStringLiteral("Plexor for Korvane"), 87, 52, QColor(255, 255, 0), 32, true);
   Label2 = new QLabel(QStringLiteral("Plexor %1\nnet editor for the Korvane processing system")
                           .arg(QApplication::applicationVersion()),
                       this);
   Label2->setFont(ScreenFont(18, false));
-  SetTextColor(Label2, QColor(0, 255, 255));
+  SetTextColor(Label2, QColor(0, 255, 255), DisabledText::Coloured);
   Label2->setAlignment(Qt::AlignCenter);
   Label2->setWordWrap(true);
   Label2->setGeometry(122, 104, 202, 60);
@@ -97,7 +89,7 @@ void TNetStartUp::FormShow() {
     StartBtn->setFocus();
   } else {
     WelcomeLabel->setText(QStringLiteral("Thank you for your using"));
-    SetTextColor(WelcomeLabel, QColor(255, 0, 0));
+    SetTextColor(WelcomeLabel, QColor(255, 0, 0), DisabledText::Coloured);
     WelcomeLabel->adjustSize();
     StartBtn->setText(QStringLiteral("Restart"));
     ExitBtn->setFocus();
@@ -111,6 +103,7 @@ void TNetStartUp::StartBtnClick() {
   mainForm_->activateWindow();
   mainForm_->setFocus();
   hide();
+  mainForm_->OpenNetNamedAtStart();
 }
 
 void TNetStartUp::ExitBtnClick() {

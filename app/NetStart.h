@@ -32,6 +32,6 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
 
 private:
-  TNetForm* mainForm_;
+  TNetForm* mainForm_ = nullptr;
   bool closing_ = false;
 };

@@ -1,26 +1,11 @@
 #include "app/PaintBox.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "drawing/NetPainter.h"
 #include "editing/FeedbackDrawing.h"
 #include "platform/PainterSurface.h"
-
-namespace {
-
-// Text metrics outside a paint event come from a scratch image at the canvas's resolution.
-template <typename Measure>
-QRect MeasureOffScreen(const QWidget* canvas, Measure measure) {
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  QPainter painter(&scratch);
-  PainterSurface surface(painter, canvas->logicalDpiY());
-  return measure(surface);
-}
-
-}  // namespace
 
 PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,28 +39,22 @@ void PaintBoxWidget::ClearFeedback() {
 }
 
 QRect PaintBoxWidget::MeasureMark(const TMark& mark) const {
-  return MeasureOffScreen(this, [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
+  return MeasureOffScreen(logicalDpiY(), [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
 }
 
 QRect PaintBoxWidget::MeasureGhost(const TGhost& ghost) const {
-  return MeasureOffScreen(this, [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
+  return MeasureOffScreen(logicalDpiY(), [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* event) {
   // Once everything in view is repainted the painter itself shows which elements are
   // current, and the marks of earlier picks and deselections have had their moment.
   if ((visibleRegion() - event->region()).isEmpty()) marks_.clear();
-  QPainter painter(this);
-  PainterSurface surface(painter, logicalDpiY());
-  PaintNet(surface, width(), height(), event->rect());
-  DrawFeedback(surface);
-}
-
-void PaintBoxWidget::DrawFeedback(DrawSurface& surface) {
   // A mark the net has outgrown (its element deleted, or picked again) is dropped.
   marks_.removeIf([](const TMark& m) { return !MarkStillApplies(m); });
-  for (const TMark& mark : marks_) DrawMark(surface, mark);
-  if (ghost_ && GhostStillApplies(*ghost_)) DrawGhost(surface, *ghost_);
+  QPainter painter(this);
+  PainterSurface surface(painter, logicalDpiY());
+  PaintCanvas(surface, width(), height(), event->rect(), marks_, ghost_);
 }
 
 void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {

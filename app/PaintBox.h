@@ -12,7 +12,6 @@
 
 #include "editing/EditFeedback.h"
 
-class DrawSurface;
 
 class PaintBoxWidget : public QWidget {
   Q_OBJECT
@@ -40,7 +39,6 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-  void DrawFeedback(DrawSurface& surface);
   QRect MeasureMark(const TMark& mark) const;
   QRect MeasureGhost(const TGhost& ghost) const;
 

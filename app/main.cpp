@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "app/NetHome.h"
 #include "app/NetStart.h"
@@ -10,12 +11,23 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(PLEXOR_VERSION));
   QApplication::setQuitOnLastWindowClosed(false);
 
+  // A net named on the command line (a double-click in the file manager) is loaded when
+  // the user presses "Start".
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Net editor for the Korvane processing system"));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("FILE.net"), QStringLiteral("a net to load after Start"),
+                               QStringLiteral("[FILE.net]"));
+  parser.process(app);
+
   // The windows come into being in this order; the net's tables are static and need none.
   TNetForm netForm;
   TNetStartUp startUp(&netForm);
   netForm.SetStartUp(&startUp);
   TNetEditForm editForm(&netForm);
   netForm.SetEditForm(&editForm);
+  if (!parser.positionalArguments().isEmpty()) netForm.OpenNetAtStart(parser.positionalArguments().first());
 
   netForm.show();
   return QApplication::exec();

@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "bench/FullNet.h"
-#include "drawing/NetPainter.h"
 #include "drawing/ViewScale.h"
 #include "editing/FeedbackDrawing.h"
 #include "editing/PointerEditing.h"
@@ -68,8 +67,7 @@ private:
     painter.translate(-window_.topLeft());
     painter.setClipRegion(dirty);
     PainterSurface surface(painter, 96);
-    PaintNet(surface, PaintAreaWidth(), PaintAreaHeight(), dirty.boundingRect());
-    if (ghost_) DrawGhost(surface, *ghost_);
+    PaintCanvas(surface, PaintAreaWidth(), PaintAreaHeight(), dirty.boundingRect(), {}, ghost_);
     for (const QRect& r : dirty) PaintedPixels += qint64(r.width()) * r.height();
     ++Paints;
   }

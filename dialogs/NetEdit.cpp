@@ -21,6 +21,7 @@
 #include "platform/RadioGroup.h"
 #include "platform/StrToInt.h"
 #include "platform/UpDown.h"
+#include "platform/WidgetLooks.h"
 
 namespace {
 
@@ -30,31 +31,6 @@ const QColor Navy(0, 0, 128);
 const QColor Yellow(255, 255, 0);
 const QColor Blue(0, 0, 255);
 const QColor Maroon(128, 0, 0);
-
-void SetBackground(QWidget* widget, const QColor& color) {
-  widget->setAutoFillBackground(true);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, color);
-  widget->setPalette(palette);
-}
-
-void SetButtonTextColor(QPushButton* button, const QColor& color) {
-  QPalette palette = button->palette();
-  palette.setColor(QPalette::ButtonText, color);
-  button->setPalette(palette);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int width = 0, int height = 0) {
-  auto* label = new QLabel(text, parent);
-  if (width > 0) {
-    label->setWordWrap(true);
-    label->setGeometry(x, y, width, height);
-  } else {
-    label->move(x, y);
-    label->adjustSize();
-  }
-  return label;
-}
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& text, int x, int y, int width, bool readOnly) {
   auto* edit = new QLineEdit(text, parent);
@@ -201,10 +177,10 @@ void TNetEditForm::BuildInOutPanel() {
 void TNetEditForm::BuildButtons() {
   EndBtn = new QPushButton(QStringLiteral("Save and Exit"), this);
   EndBtn->setGeometry(40, 282, 140, 28);
-  SetButtonTextColor(EndBtn, Blue);
+  SetTextColor(EndBtn, Blue, DisabledText::Coloured);
   ExitBtn = new QPushButton(QStringLiteral("Exit w/o Saving"), this);
   ExitBtn->setGeometry(200, 282, 140, 28);
-  SetButtonTextColor(ExitBtn, Maroon);
+  SetTextColor(ExitBtn, Maroon, DisabledText::Coloured);
   // Enter and Escape are dispatched by FormKeyDown alone.
   EndBtn->setAutoDefault(false);
   ExitBtn->setAutoDefault(false);

@@ -4,7 +4,7 @@
 // except where showing it fills them. The tables change only through "Save and Exit".
 #include <QDialog>
 
-#include "dialogs/ElementSave.h"
+#include "model/ElementSave.h"
 
 class DrawSurface;
 class PaintArea;
@@ -101,11 +101,11 @@ protected:
 private:
   // The controls of one ZEP input.
   struct InputControls {
-    QComboBox* Box;
-    RadioGroup* Radio;
-    QLabel* DelayLabel;
-    QLineEdit* DelayEdit;
-    UpDown* DelayUD;
+    QComboBox* Box = nullptr;
+    RadioGroup* Radio = nullptr;
+    QLabel* DelayLabel = nullptr;
+    QLineEdit* DelayEdit = nullptr;
+    UpDown* DelayUD = nullptr;
   };
   InputControls InputA() const { return {InABox, InARadio, ALabel, ADelayEdit, InAUD}; }
   InputControls InputB() const { return {InBBox, InBRadio, BLabel, BDelayEdit, InBUD}; }

@@ -36,18 +36,26 @@ QImage RenderCanvasImage() {
   return image;
 }
 
-bool WriteCanvasPdf(const QString& path) {
+double PdfPageFit() {
+  const double longest = std::max(PaintAreaWidth(), PaintAreaHeight());
+  const double limit = double(MaxPdfPageInches) * RenderPixelsPerInch;
+  return longest > limit ? limit / longest : 1.0;
+}
+
+bool WriteCanvasPdf(const QString& path, double factor) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   const int width = std::max(1, PaintAreaWidth());
   const int height = std::max(1, PaintAreaHeight());
   QPdfWriter writer(&file);
   writer.setResolution(RenderPixelsPerInch);
-  const QSizeF points(width * 72.0 / RenderPixelsPerInch, height * 72.0 / RenderPixelsPerInch);
+  const double pointsPerPixel = factor * 72.0 / RenderPixelsPerInch;
+  const QSizeF points(width * pointsPerPixel, height * pointsPerPixel);
   writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                                    QPageLayout::Portrait, QMarginsF()));
   QPainter painter;
   if (!painter.begin(&writer)) return false;
+  painter.scale(factor, factor);
   PaintWholeCanvas(painter);
   painter.end();
   file.close();

@@ -18,6 +18,12 @@ void PaintWholeCanvas(QPainter& painter, int pixelsPerInch = RenderPixelsPerInch
 // cannot be allocated.
 QImage RenderCanvasImage();
 
-// The whole canvas on one PDF page of the canvas's own size; false when the file cannot
-// be written.
-bool WriteCanvasPdf(const QString& path);
+// Common PDF readers refuse pages beyond 200 inches a side.
+inline constexpr int MaxPdfPageInches = 200;
+
+// The factor that brings the canvas's PDF page within MaxPdfPageInches: 1 when it fits.
+double PdfPageFit();
+
+// The whole canvas on one PDF page of the canvas's own size times `factor`; false when the
+// file cannot be written.
+bool WriteCanvasPdf(const QString& path, double factor = 1.0);

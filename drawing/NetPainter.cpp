@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "drawing/ClipSurface.h"
+#include "drawing/InputArrow.h"
 #include "drawing/ZEPLabels.h"
 #include "model/FuncNames.h"
 
@@ -78,12 +79,8 @@ void PaintZEP(DrawSurface& surface, const Metrics& m, int i) {
   surface.SetPen(Colors::Black, LinePenWidth(), PenStyle::Solid);
   Line(surface, X + m.R, Y, X + std::max(ToPixels(ZEPPos[i].OutLength), m.T), Y);
   // Input A enters along the upper diagonal, input B along the lower one.
-  Line(surface, X - m.T, Y - m.T, X - m.D, Y - m.D);
-  surface.LineTo(X - m.D - m.K / 2, Y - m.D - m.K);
-  Line(surface, X - m.D, Y - m.D, X - m.D - m.K, Y - m.D - m.K / 2);
-  Line(surface, X - m.T, Y + m.T, X - m.D, Y + m.D);
-  surface.LineTo(X - m.D - m.K / 2, Y + m.D + m.K);
-  Line(surface, X - m.D, Y + m.D, X - m.D - m.K, Y + m.D + m.K / 2);
+  DrawInputArrow(surface, X, Y, m.T, m.D, m.K, -1);
+  DrawInputArrow(surface, X, Y, m.T, m.D, m.K, +1);
   PaintZEPLabels(surface, m, i, X, Y);
 }
 

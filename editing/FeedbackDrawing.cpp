@@ -147,3 +147,10 @@ QRect GhostArea(DrawSurface& metrics, const TGhost& ghost) {
   const int w = metrics.TextWidth(LabelText(ghost.Kind, ghost.Index));
   return QRect(QPoint(at.x() - 2, at.y() - h - 2), QPoint(at.x() + w + 2, at.y() + 2));
 }
+
+void PaintCanvas(DrawSurface& surface, int width, int height, const QRect& area, const QList<TMark>& marks,
+                 const std::optional<TGhost>& ghost) {
+  PaintNet(surface, width, height, area);
+  for (const TMark& mark : marks) DrawMark(surface, mark);
+  if (ghost && GhostStillApplies(*ghost)) DrawGhost(surface, *ghost);
+}

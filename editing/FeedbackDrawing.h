@@ -1,7 +1,9 @@
 #pragma once
 // Drawing the pick highlights, deselected looks and ghosts, and the pixel areas they cover
 // so that only those areas need repainting.
+#include <QList>
 #include <QRect>
+#include <optional>
 
 #include "editing/EditFeedback.h"
 #include "platform/DrawSurface.h"
@@ -19,3 +21,8 @@ bool GhostStillApplies(const TGhost& ghost);
 
 void DrawGhost(DrawSurface& surface, const TGhost& ghost);
 QRect GhostArea(DrawSurface& metrics, const TGhost& ghost);
+
+// The canvas as the window shows it: the net within `area` of a width × height paint area,
+// then the marks and the ghost over it; a ghost whose element is gone is left out.
+void PaintCanvas(DrawSurface& surface, int width, int height, const QRect& area, const QList<TMark>& marks,
+                 const std::optional<TGhost>& ghost);

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Settings.h"
+#include "model/Settings.h"
 #include "model/NetDef.h"
 #include "platform/Errors.h"
 #include "platform/Prompts.h"

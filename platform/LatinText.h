@@ -5,4 +5,3 @@
 #include <QString>
 
 inline QString FromLatin(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
-inline QByteArray ToLatin(const QString& text) { return text.toLatin1(); }

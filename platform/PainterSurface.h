@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QStaticText>
@@ -54,3 +55,13 @@ private:
   std::shared_ptr<FontTexts> texts_;
   const QFontMetrics& Metrics();
 };
+
+// Text metrics outside a paint event: `measure` gets a surface over a scratch image whose
+// texts are measured at the given resolution.
+template <typename Measure>
+auto MeasureOffScreen(int pixelsPerInch, Measure&& measure) {
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  PainterSurface surface(painter, pixelsPerInch);
+  return measure(surface);
+}

@@ -18,5 +18,5 @@ public:
   std::optional<QString> SaveFile(const QString& fileName, const QString& folder) override;
 
 private:
-  QWidget* parent_;
+  QWidget* parent_ = nullptr;
 };

@@ -20,6 +20,6 @@ signals:
   void Clicked(int index);
 
 private:
-  QButtonGroup* group_;
+  QButtonGroup* group_ = nullptr;
   QList<QRadioButton*> items_;
 };

@@ -44,8 +44,4 @@ void UpDown::SetPosition(int position) {
   if (buddy_) buddy_->setText(QString::number(position_));
 }
 
-void UpDown::Step(int delta) {
-  const int before = Position();
-  SetPosition(before + delta);
-  if (position_ != before) emit Changed(position_);
-}
+void UpDown::Step(int delta) { SetPosition(Position() + delta); }

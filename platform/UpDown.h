@@ -22,16 +22,13 @@ public:
   QToolButton* UpButton() const { return up_; }
   QToolButton* DownButton() const { return down_; }
 
-signals:
-  void Changed(int position);
-
 private:
   void Step(int delta);
 
-  QLineEdit* buddy_;
-  QToolButton* up_;
-  QToolButton* down_;
-  int min_;
-  int max_;
-  mutable int position_;
+  QLineEdit* buddy_ = nullptr;
+  QToolButton* up_ = nullptr;
+  QToolButton* down_ = nullptr;
+  int min_ = 0;
+  int max_ = 0;
+  mutable int position_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/NetDef.h"
+#include "drawing/InputArrow.h"
 #include "drawing/ZEPLabels.h"
 #include "model/FuncNames.h"
 
@@ -26,15 +27,6 @@ void Line(DrawSurface& s, int x1, int y1, int x2, int y2) {
   s.LineTo(x2, y2);
 }
 
-// An input arrow pointing at the circle along the diagonal; dy is -1 for A, +1 for B.
-void InputArrow(DrawSurface& s, const PrintMetrics& m, PagePoint c, int dy) {
-  const int tipX = c.X - m.E;
-  const int tipY = c.Y + dy * m.E;
-  Line(s, c.X - m.T, c.Y + dy * m.T, tipX, tipY);
-  s.LineTo(tipX - m.K / 2, tipY + dy * m.K);
-  Line(s, tipX, tipY, tipX - m.K, tipY + dy * (m.K / 2));
-}
-
 void ZEPLabels(DrawSurface& s, const PrintMetrics& m, int i, PagePoint c, int h) {
   const TZEPLink& link = ZEPLink[i];
   s.TextOut(c.X - 4 * m.R / 5, c.Y - m.R - h - 3, ZEPText[i].Name);
@@ -56,8 +48,8 @@ void PrintZEP(DrawSurface& s, const PrintMetrics& m, int i, int h) {
   s.SetPen(Colors::Black, m.LinePen, PenStyle::Solid);
   // Unlike the screen, the output line is exactly as long as stored.
   Line(s, c.X + m.R, c.Y, PageCoordinate(c.X + 1LL * m.U * pos.OutLength), c.Y);
-  InputArrow(s, m, c, -1);
-  InputArrow(s, m, c, +1);
+  DrawInputArrow(s, c.X, c.Y, m.T, m.E, m.K, -1);
+  DrawInputArrow(s, c.X, c.Y, m.T, m.E, m.K, +1);
   if (NumberView)
     s.TextOut(c.X - m.R + 3, c.Y - m.R + h / 2, QString::number(i));
   else

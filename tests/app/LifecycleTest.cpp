@@ -1,6 +1,7 @@
 // The program's way in and out: Net.ini at the first and later starts, the start-up
 // screen, the close protocol and the menu's hold on its shortcut keys.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,18 @@ public:
     if (event->type() == QEvent::KeyPress) ++Presses;
     return false;
   }
+};
+
+// Points the user's configuration folder elsewhere for the life of the object.
+class ConfigHome {
+public:
+  explicit ConfigHome(const QString& folder) : saved_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit());
+  }
+  ~ConfigHome() { qputenv("XDG_CONFIG_HOME", saved_); }
+
+private:
+  QByteArray saved_;
 };
 
 class Lifecycle : public ::testing::Test {
@@ -61,6 +74,20 @@ TEST_F(Lifecycle, FirstStartWritesTheSixLinesAndKeepsBuiltInValues) {
   EXPECT_EQ(AppDir.Str(), tmp.Path());
   EXPECT_EQ(form->windowTitle(), "Plexor - no File is Loaded");
   EXPECT_FALSE(form->isEnabled());
+}
+
+TEST_F(Lifecycle, AProgramFolderThatCannotBeWrittenKeepsNetIniInTheUsersConfiguration) {
+  TempDir config;
+  const ConfigHome configHome(config.dir.path());
+  form = std::make_unique<TNetForm>(tmp.File("not-there/"), &prompts);
+  const QByteArray home = (QDir::homePath() + "/").toLatin1();
+  EXPECT_EQ(ReadBytes(config.File("Plexor/Net.ini")),
+            "[NetWork]\r\nNetworkDataPath = " + home + "\r\n[ZEP]\r\nUserDataPath = " + home +
+                "\r\nLibDataPath = " + home + "\r\nBuiltDataPath = " + home + "\r\n");
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+  prompts.Files = {std::nullopt};
+  form->NewClick();  // New proposes its file in the home folder
+  EXPECT_EQ(prompts.Shown.last(), "Save: New.net|" + home);
 }
 
 TEST_F(Lifecycle, LaterStartsReadFoldersAndScaleWithFallbacks) {
@@ -231,7 +258,10 @@ TEST_F(Lifecycle, DefaultFormSizeFillsTheClientAreaBelowTheToolPanel) {
 }
 
 TEST_F(Lifecycle, SettingsThatCannotBeWrittenAreReportedAndTheProgramGoesOn) {
-  // A program folder that does not exist stands for one where Net.ini cannot be made.
+  // A program folder that does not exist, and a configuration folder that cannot be made,
+  // stand for a system where Net.ini cannot be made.
+  ASSERT_TRUE(WriteBytes(tmp.File("file"), ""));
+  const ConfigHome configHome(tmp.File("file/config"));
   form = std::make_unique<TNetForm>(tmp.Path() + "missing/", &prompts);
   ASSERT_EQ(prompts.Shown.size(), 1);
   EXPECT_TRUE(prompts.Shown[0].startsWith("Error: Cannot create file")) << prompts.Shown[0].toStdString();

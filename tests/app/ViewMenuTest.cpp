@@ -2,7 +2,10 @@
 // states, monochrome, the canvas size with its caption, and the paint area that follows.
 #include <QAction>
 #include <QMenu>
+#include <QApplication>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -86,6 +89,48 @@ TEST_F(ViewMenuTest, PageKeysStepTheScale) {
   QTest::keyClick(form->ScrollBox, Qt::Key_PageDown);
   QTest::keyClick(form->ScrollBox, Qt::Key_PageDown);
   EXPECT_EQ(Scale, 3);
+}
+
+TEST_F(ViewMenuTest, WheelScrollsAndCtrlWheelStepsTheScaleAroundThePointer) {
+  form->setEnabled(true);
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QScrollBar* across = form->ScrollBox->horizontalScrollBar();
+  QScrollBar* down = form->ScrollBox->verticalScrollBar();
+  // A turn of the wheel with the pointer at (200, 150) of the canvas's viewport.
+  QWidget* viewport = form->ScrollBox->viewport();
+  const auto turn = [&](int angle, Qt::KeyboardModifiers modifiers) {
+    const QPointF at(200, 150);
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(viewport, &wheel);
+  };
+  across->setValue(500);
+  down->setValue(700);
+  const int notch = QApplication::wheelScrollLines() * down->singleStep();
+  ASSERT_GT(notch, 0);
+  turn(-120, Qt::NoModifier);
+  EXPECT_EQ(down->value(), 700 + notch);
+  EXPECT_EQ(across->value(), 500);
+  turn(120, Qt::ShiftModifier);
+  EXPECT_EQ(across->value(), 500 - QApplication::wheelScrollLines() * across->singleStep());
+  EXPECT_EQ(down->value(), 700 + notch);
+
+  // Ctrl: the grid point under the pointer stays under it, to the pixel, step after step.
+  across->setValue(500);
+  down->setValue(700);
+  const QPointF grid((200 + 500) / 16.0, (150 + 700) / 16.0);
+  const struct {
+    int angle, scale;
+  } steps[] = {{120, 1}, {-120, 2}, {-60, 2}, {-60, 3}, {-240, 5}, {120, 4}};
+  for (const auto& step : steps) {
+    turn(step.angle, Qt::ControlModifier);
+    EXPECT_EQ(Scale, step.scale) << step.angle;
+    EXPECT_EQ(PaintArea(), QSize(Pitch * 200, Pitch * 200));
+    EXPECT_NEAR((200 + across->value()) / double(Pitch), grid.x(), 0.5 / Pitch) << Scale;
+    EXPECT_NEAR((150 + down->value()) / double(Pitch), grid.y(), 0.5 / Pitch) << Scale;
+  }
+  EXPECT_TRUE(form->Mult->isEnabled());
 }
 
 TEST_F(ViewMenuTest, AtStartBothScaleItemsAreEnabledWhateverTheScale) {

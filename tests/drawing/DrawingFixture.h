@@ -7,6 +7,7 @@
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
 #include "support/RecordingSurface.h"
+#include "support/TestNet.h"
 
 class DrawingTest : public ::testing::Test {
 protected:
@@ -30,36 +31,11 @@ protected:
     ZEPLink[i] = {};
     return i;
   }
-  static int AddInput(int x, int y, int length, const char* name) {
-    const int i = ++InputCount;
-    InputPos[i] = {x, y, length};
-    InputName[i] = name;
-    return i;
-  }
-  static int AddOutput(int x, int y, int length, const char* name) {
-    const int i = ++OutputCount;
-    OutputPos[i] = {x, y, length};
-    OutputName[i] = name;
-    return i;
-  }
-  static int AddComment(int x, int y, const char* text) {
-    const int i = ++CommentCount;
-    CommentPos[i] = {x, y};
-    CommentText[i] = text;
-    return i;
-  }
-  static int AddDot(int x, int y) {
-    const int i = ++DotCount;
-    DotPos[i] = {x, y};
-    return i;
-  }
-  static int AddConnection(std::initializer_list<TGridPoint> points) {
-    const int k = ++ConnCount;
-    int j = 0;
-    for (const TGridPoint& p : points) ConnPoint[k][++j] = p;
-    ConnPointCount[k] = j;
-    return k;
-  }
+  static int AddInput(int x, int y, int length, const char* name) { return PutInput(name, {x, y, length}); }
+  static int AddOutput(int x, int y, int length, const char* name) { return PutOutput(name, {x, y, length}); }
+  static int AddComment(int x, int y, const char* text) { return PutComment(text, {x, y}); }
+  static int AddDot(int x, int y) { return PutDot({x, y}); }
+  static int AddConnection(std::initializer_list<TGridPoint> points) { return PutConnection(points); }
 
   // The font colour in force when a recorded line was drawn, as "r,g,b", or "" if absent.
   static QString ColorOf(const RecordingSurface& surface, const QString& line) {

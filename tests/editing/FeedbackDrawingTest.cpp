@@ -4,6 +4,7 @@
 #include "drawing/ViewScale.h"
 #include "editing/FeedbackDrawing.h"
 #include "support/RecordingSurface.h"
+#include "support/TestNet.h"
 
 namespace {
 
@@ -12,19 +13,11 @@ protected:
   void SetUp() override {
     ResetNetDef();
     SetScale(2);  // Pitch 16, ZEPRadius 32, 10-point font: 13 pixels high at 96 ppi
-    ZEPCount = 1;
-    ZEPPos[1] = {10, 10, 3};
-    InputCount = 1;
-    InputName[1] = "In";
-    InputPos[1] = {2, 20, 5};
-    OutputCount = 1;
-    OutputName[1] = "Out1";
-    OutputPos[1] = {30, 20, 1};
-    CommentCount = 1;
-    CommentText[1] = "Note";
-    CommentPos[1] = {2, 30};
-    DotCount = 1;
-    DotPos[1] = {40, 10};
+    PutZEP({}, {10, 10, 3});
+    PutInput("In", {2, 20, 5});
+    PutOutput("Out1", {30, 20, 1});
+    PutComment("Note", {2, 30});
+    PutDot({40, 10});
   }
 
   static void SetScale(int scale) {

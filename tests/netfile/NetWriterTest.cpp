@@ -4,6 +4,7 @@
 #include "drawing/Routing.h"
 #include "netfile/NetWriter.h"
 #include "netfile/NewNet.h"
+#include "support/TestNet.h"
 
 namespace {
 
@@ -81,27 +82,14 @@ TEST_F(NetWriterTest, FunctionNamesGoInLinesOfEight) {
 }
 
 TEST_F(NetWriterTest, ElementLinesLeaveOutUsualLengthsAndZeroDelays) {
-  ZEPCount = 2;
-  ZEPText[1] = {"Z1", "F", "In", "Z2"};
-  ZEPLink[1] = {0, KindInput, 0, 1, KindZEP, 3, 2, 0};
-  ZEPPos[1] = {-4, 5, 22};
-  ZEPText[2] = {"Z2", "Non", "Z1", "Z1"};
-  ZEPLink[2] = {0, KindZEPNoDelay, 0, 1, KindZEP, -2, 1, 0};
-  InputCount = 2;
-  InputName[1] = "In";
-  InputPos[1] = {0, 5, 4};
-  InputName[2] = "Wide";
-  InputPos[2] = {0, 7, 9};
-  OutputCount = 2;
-  OutputName[1] = "Z1";
-  OutputPos[1] = {40, 5, 0};
-  OutputName[2] = "Z2";
-  OutputPos[2] = {40, 9, 3};
-  CommentCount = 1;
-  CommentText[1] = "a = b, c";
-  CommentPos[1] = {2, 30};
-  DotCount = 1;
-  DotPos[1] = {7, -1};
+  PutZEP({"Z1", "F", "In", "Z2"}, {-4, 5, 22}, {0, KindInput, 0, 1, KindZEP, 3, 2, 0});
+  PutZEP({"Z2", "Non", "Z1", "Z1"}, {0, 0, 0}, {0, KindZEPNoDelay, 0, 1, KindZEP, -2, 1, 0});
+  PutInput("In", {0, 5, 4});
+  PutInput("Wide", {0, 7, 9});
+  PutOutput("Z1", {40, 5, 0});
+  PutOutput("Z2", {40, 9, 3});
+  PutComment("a = b, c", {2, 30});
+  PutDot({7, -1});
   EXPECT_EQ(Section("[ZEP]"), (QList<QByteArray>{"Z1 = -4,5,22,F,In,Z2-3", "Z2 = 0,0,0,Non,Z1,Z1--2"}));
   EXPECT_EQ(Section("[InData]"), (QList<QByteArray>{"In = 0,5", "Wide = 0,7,9"}));
   EXPECT_EQ(Section("[OutData]"), (QList<QByteArray>{"Z1 = 40,5", "Z2 = 40,9,3"}));

@@ -28,22 +28,12 @@ protected:
   static void OneOfEach() {
     UserFuncCount = 1;
     UserFuncName[1] = "MYFUNC";
-    ZEPCount = 1;
-    ZEPText[1].Name = "Z1";
-    ZEPPos[1] = {10, 8, 1};
-    ZEPLink[1] = {101, KindZEP, 0, 1, KindZEP, 3, 1, 0};
-    InputCount = 1;
-    InputName[1] = "IN1";
-    InputPos[1] = {2, 5, 4};
-    OutputCount = 1;
-    OutputName[1] = "OUT1";
-    OutputPos[1] = {30, 8, 3};
-    CommentCount = 1;
-    CommentText[1] = "Hello";
-    CommentPos[1] = {4, 2};
-    DotCount = 1;
-    DotPos[1] = {20, 8};
-    AddConnection({{0, 5}, {7, 5}, {7, 11}});
+    PutZEP({"Z1", "", "", ""}, {10, 8, 1}, {101, KindZEP, 0, 1, KindZEP, 3, 1, 0});
+    PutInput("IN1", {2, 5, 4});
+    PutOutput("OUT1", {30, 8, 3});
+    PutComment("Hello", {4, 2});
+    PutDot({20, 8});
+    PutConnection({{0, 5}, {7, 5}, {7, 11}});
   }
 };
 

@@ -1,6 +1,7 @@
 // plexor-net as a user runs it: its JSON, its files, its findings and its exit codes.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,10 +29,14 @@ struct ToolRun {
 class PlexorNet : public ::testing::Test {
 protected:
   ToolRun Start(const QStringList& args) {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_RUNTIME_DIR", runtime.dir.path());
+    return Start(args, env);
+  }
+
+  ToolRun Start(const QStringList& args, const QProcessEnvironment& env) {
+    QProcess process;
     process.setProcessEnvironment(env);
     process.start(Tool, args);
     EXPECT_TRUE(process.waitForFinished(30000)) << args.join(' ').toStdString();
@@ -168,6 +173,36 @@ TEST_F(PlexorNet, CheckPrintsTheNetChecksAsLinesOrJson) {
   EXPECT_EQ(Start({"check", temp.File("missing.net")}).Exit, 1);
 }
 
+TEST_F(PlexorNet, RenderPrintsNothingButItsOwnWithOrWithoutADisplay) {
+  // As a user's shell starts it: no runtime folder, no platform chosen, a display or none.
+  QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) bare.remove(name);
+  QProcessEnvironment withDisplay = bare;
+  withDisplay.insert("DISPLAY", ":97");  // whether or not a server answers there
+  withDisplay.insert("QT_QPA_PLATFORM", "xcb");
+  const QString in = Write("new.net", NewExample);
+  for (const QProcessEnvironment& env : {bare, withDisplay}) {
+    for (const QString out : {"net.png", "net.svg", "net.pdf"}) {
+      const ToolRun run = Start({"render", in, temp.File(out), "--rebuild"}, env);
+      EXPECT_EQ(run.Exit, 0) << out.toStdString();
+      EXPECT_EQ(run.Out, "") << out.toStdString();
+      EXPECT_EQ(run.Err, "") << out.toStdString();
+    }
+    EXPECT_EQ(Start({"dump", in}, env).Err, "");
+  }
+  // The SVG states the PNG's pixel size exactly.
+  const QImage png(temp.File("net.png"));
+  ASSERT_FALSE(png.isNull());
+  const QString svgSize = QStringLiteral("<svg width=\"%1\" height=\"%2\"\n").arg(png.width()).arg(png.height());
+  EXPECT_TRUE(Read(temp.File("net.svg")).contains(svgSize.toLatin1())) << Read(temp.File("net.svg")).left(200).toStdString();
+
+  // A page beyond 200 inches is drawn smaller to fit, with a notice: 20000 pixels at 96 per inch.
+  const ToolRun big = Start({"render", in, temp.File("big.pdf"), "--scale", "1", "--size", "1000,1000"});
+  EXPECT_EQ(big.Exit, 0);
+  EXPECT_EQ(big.Err, "plexor-net render: the page would exceed 200 inches; drawn at 96.0 %\n");
+  EXPECT_TRUE(Read(temp.File("big.pdf")).contains("/MediaBox [0 0 14400.000000 14400.000000]"));
+}
+
 TEST_F(PlexorNet, UsageAndHelp) {
   struct Case {
     QStringList args;
@@ -189,6 +224,7 @@ TEST_F(PlexorNet, UsageAndHelp) {
       {{"dump", "--help"}, 0, "usage: plexor-net dump FILE.net [--rebuild]", ""},
       {{"save", "--help"}, 0, "usage: plexor-net save IN.net OUT.net", ""},
       {{"check", "--help"}, 0, "usage: plexor-net check FILE.net [--json]", ""},
+      {{"render", "a.net", "b.gif"}, 64, "", "plexor-net render: the output must end in .png, .svg or .pdf"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Start(c.args);

@@ -1,11 +1,13 @@
 // plexor-net render: the net drawn by the editor's painter onto a PNG image, an SVG file
 // or a PDF page, on the canvas that "Adjust size to data" gives it or one of a given size.
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgGenerator>
 
 #include "drawing/CanvasRender.h"
+#include "drawing/Routing.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
 #include "tools/plexor-net/NetCommands.h"
@@ -14,16 +16,20 @@
 namespace {
 
 const char* const RenderUsage =
-    "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n";
+    "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "                         [--rebuild]\n";
 const char* const RenderHelp =
     "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "                         [--rebuild]\n"
     "Loads the net as the editor does and draws it as the editor's canvas shows it, as a PNG\n"
     "image, an SVG drawing or one PDF page, chosen by the output file's extension.\n"
     "  --scale N    the scale step, 1 (largest) to 6 (smallest, numbers only); default 2\n"
     "  --mono       monochrome drawing\n"
     "  --size W,H   the canvas in grid units, each 1..1000; default: the net's extent as\n"
     "               \"Adjust size to data\" computes it\n"
-    "Text is sized for 96 pixels per inch. Exit status: 0 done, 1 the file could not be\n"
+    "  --rebuild    lay the connections again from the ZEP links first\n"
+    "Text is sized for 96 pixels per inch; a PDF page that would exceed 200 inches a side is\n"
+    "drawn smaller to fit, with a notice. Exit status: 0 done, 1 the file could not be\n"
     "loaded or the output not written, 64 wrong usage.\n";
 
 enum class OutputKind { Png, Svg, Pdf };
@@ -45,6 +51,7 @@ struct RenderOptions {
   OutputKind Kind = OutputKind::Png;
   int Scale = 2;
   bool Mono = false;
+  bool Rebuild = false;
   bool SizeGiven = false;
   int Width = 0;
   int Height = 0;
@@ -60,6 +67,7 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
       !ReadBounded(parsed.Values.value(QStringLiteral("--scale")), 1, 6, options.Scale))
     return Refuse(QStringLiteral("--scale takes a step from 1 to 6"));
   options.Mono = parsed.Flags.contains(QStringLiteral("--mono"));
+  options.Rebuild = parsed.Flags.contains(QStringLiteral("--rebuild"));
   if (parsed.Values.contains(QStringLiteral("--size"))) {
     const QStringList sides = parsed.Values.value(QStringLiteral("--size")).split(QLatin1Char(','));
     options.SizeGiven = true;
@@ -71,6 +79,7 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
 }
 
 void SetUpView(const RenderOptions& options) {
+  if (options.Rebuild) RebuildRoutes();
   FontName = QStringLiteral("Times New Roman");
   BWMode = options.Mono;
   if (options.SizeGiven) {
@@ -94,14 +103,24 @@ bool WritePng(const QString& path) {
   return false;
 }
 
+// The generator states the size in millimetres, which readers round up to one pixel more
+// than the drawing has; stated in pixels it equals the PNG's size exactly.
+QByteArray SizedInPixels(QByteArray svg) {
+  const qsizetype start = svg.indexOf("<svg ");
+  const qsizetype end = svg.indexOf('\n', start);
+  if (start < 0 || end < 0) return svg;
+  const QByteArray head = QStringLiteral("<svg width=\"%1\" height=\"%2\"")
+                              .arg(PaintAreaWidth())
+                              .arg(PaintAreaHeight())
+                              .toLatin1();
+  return svg.replace(start, end - start, head);
+}
+
 bool WriteSvg(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    PrintErrorLine(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return false;
-  }
+  QBuffer drawing;
+  drawing.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&drawing);
   svg.setSize(QSize(PaintAreaWidth(), PaintAreaHeight()));
   svg.setViewBox(QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()));
   svg.setResolution(RenderPixelsPerInch);
@@ -113,14 +132,21 @@ bool WriteSvg(const QString& path) {
   }
   PaintWholeCanvas(painter);
   painter.end();
-  file.close();
-  if (file.error() == QFileDevice::NoError) return true;
+  const QByteArray bytes = SizedInPixels(drawing.data());
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush())
+    return true;
   PrintErrorLine(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
   return false;
 }
 
 bool WritePdf(const QString& path) {
-  if (WriteCanvasPdf(path)) return true;
+  const double fit = PdfPageFit();
+  if (fit < 1)
+    PrintErrorLine(QStringLiteral("plexor-net render: the page would exceed %1 inches; drawn at %2 %")
+                       .arg(MaxPdfPageInches)
+                       .arg(fit * 100, 0, 'f', 1));
+  if (WriteCanvasPdf(path, fit)) return true;
   PrintErrorLine(QStringLiteral("Cannot write %1").arg(path));
   return false;
 }
@@ -129,7 +155,7 @@ bool WritePdf(const QString& path) {
 
 int RunRender(const QStringList& args) {
   ToolArgs parsed;
-  if (!ParseToolArgs(args, {QStringLiteral("--mono")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
+  if (!ParseToolArgs(args, {QStringLiteral("--mono"), QStringLiteral("--rebuild")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
                      RenderUsage, parsed))
     return ExitUsage;
   if (parsed.Help) {

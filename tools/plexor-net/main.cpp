@@ -13,18 +13,23 @@ const char* const Usage =
     "  dump FILE.net [--rebuild]                     print the tables as JSON\n"
     "  save IN.net OUT.net [--rebuild] [--date D]    load and write again\n"
     "  check FILE.net                                report doubtful references\n"
-    "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
+    "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H] [--rebuild]\n"
     "Each command takes --help.\n";
+
+// The toolkit's own notes (a missing runtime folder, a platform plugin, fonts) are no
+// business of the tool's user: its output is its own results and messages only.
+void DropToolkitMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   // Fonts need a GUI application, and only render draws; the other commands run on a core
   // application, which keeps their error output free of the platform's messages.
+  qInstallMessageHandler(DropToolkitMessages);
   std::unique_ptr<QCoreApplication> app;
   if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
-    // The offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform draws the same with or without a display, and needs none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     app = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "model/Settings.h"
 
 #include <QFile>
 
@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 #include "platform/ProfileFile.h"
 #include "platform/StrToInt.h"
+#include "platform/UserFolders.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ int ReadInt(const ProfileFile& ini, const QString& section, const QString& key, 
 }
 
 void CreateFirstStartFile(const QString& path) {
-  const QByteArray a = AppDir.Bytes();
+  const QByteArray a = TPath(DataFolder(AppDir.Str())).Bytes();
   const QByteArray text = "[NetWork]\r\nNetworkDataPath = " + a + "\r\n[ZEP]\r\nUserDataPath = " + a +
                           "\r\nLibDataPath = " + a + "\r\nBuiltDataPath = " + a + "\r\n";
   QFile file(path);
@@ -27,7 +28,8 @@ void CreateFirstStartFile(const QString& path) {
 
 }  // namespace
 
-QString SettingsPath() { return AppDir.Str() + QStringLiteral("Net.ini"); }
+// Beside the program while its folder can be written, else in the user's configuration folder.
+QString SettingsPath() { return SettingsFolder(AppDir.Str()) + QStringLiteral("Net.ini"); }
 
 void ReadSettingsAtCreation() {
   const QString path = SettingsPath();
@@ -36,7 +38,7 @@ void ReadSettingsAtCreation() {
     return;
   }
   const ProfileFile ini(path);
-  const QString dir = AppDir.Str();
+  const QString dir = DataFolder(AppDir.Str());
   NetworkDataPath = ini.ReadString(QStringLiteral("Network"), QStringLiteral("NetworkDataPath"), dir);
   UserDataPath = ini.ReadString(QStringLiteral("ZEP"), QStringLiteral("UserDataPath"), dir);
   LibDataPath = ini.ReadString(QStringLiteral("ZEP"), QStringLiteral("LibDataPath"), dir);

@@ -1,4 +1,4 @@
-#include "dialogs/ZEPMove.h"
+#include "model/ZEPMove.h"
 
 #include "model/LinkResolution.h"
 #include "model/NetDef.h"

@@ -1,6 +1,6 @@
-#include "dialogs/ElementSave.h"
+#include "model/ElementSave.h"
 
-#include "dialogs/ZEPMove.h"
+#include "model/ZEPMove.h"
 #include "model/ElementEdit.h"
 #include "model/NetDef.h"
 #include "model/NetRules.h"
