@@ -14,17 +14,18 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/CanvasWheel.h"
 #include "app/CheckPanel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
-#include "model/Settings.h"
 #include "dialogs/NetEdit.h"
 #include "editing/EditMode.h"
 #include "editing/KeyMap.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "model/Settings.h"
 #include "platform/Guard.h"
 #include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
@@ -241,6 +242,10 @@ void TNetForm::BuildIconPanel() {
   offsets->addWidget(HVRadio);
   row->addWidget(Panel3);
   row->addStretch(1);
+  // Texts stay whole: no control is squeezed below its natural width. A window narrower
+  // than the row cuts it off at its right edge instead (see FormResize).
+  for (QWidget* w : Panel3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (qobject_cast<QLabel*>(w) || w == HVRadio) w->setMinimumWidth(w->sizeHint().width());
 }
 
 void TNetForm::BuildCanvas() {
@@ -254,6 +259,8 @@ void TNetForm::BuildCanvas() {
   new CanvasWheel(this);
 
   DelPnl = new QWidget(ScrollBox->viewport());
+  // Its own Window role: a child of the viewport would otherwise fill with the Base white.
+  DelPnl->setBackgroundRole(QPalette::Window);
   SetBackground(DelPnl, QColor(0, 128, 0));
   DelPnl->setGeometry(8, 8, 116, 141);
   NameDel = new QPushButton(QStringLiteral("Delete"), DelPnl);
@@ -361,7 +368,8 @@ void TNetForm::resizeEvent(QResizeEvent* event) {
 void TNetForm::FormResize() {
   QWidget* client = centralWidget();
   if (!client) return;
-  IconPnl->setGeometry(0, 0, client->width(), IconPanelHeight);
+  const int rowWidth = std::max(client->width(), IconPnl->minimumSizeHint().width());
+  IconPnl->setGeometry(0, 0, rowWidth, IconPanelHeight);
   ScrollBox->setGeometry(0, IconPanelHeight, client->width(), client->height() - IconPanelHeight);
 }
 

@@ -21,7 +21,8 @@ void TNetForm::PaintBoxPaint() {
   if (PaintBox->isVisible())
     PaintBox->repaint();
   else
-    MeasureOffScreen(PaintBox->logicalDpiY(), [](DrawSurface& surface) { RecordLabelBoxes(surface); });
+    MeasureOffScreen(PaintBox->logicalDpiY(), PaintBox->devicePixelRatioF(),
+                     [](DrawSurface& surface) { RecordLabelBoxes(surface); });
 }
 
 void TNetForm::RepaintCanvas() {

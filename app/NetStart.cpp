@@ -7,8 +7,10 @@
 #include <QPushButton>
 
 #include "app/NetHome.h"
+#include "drawing/ViewScale.h"
 #include "model/NetDef.h"
 #include "platform/WidgetLooks.h"
+#include "platform/FocusButtons.h"
 
 namespace {
 
@@ -63,6 +65,8 @@ TNetStartUp::TNetStartUp(TNetForm* mainForm)
   StartBtn = MakeButton(this, QStringLiteral("Start"), 45, QColor(0, 0, 255));
   ExitBtn = MakeButton(this, QStringLiteral("End"), 287, QColor(128, 0, 0));
   StartBtn->setDefault(true);
+  // Enter runs the focused button, so the default look goes where the focus goes.
+  new DefaultFollowsFocus(StartBtn, {StartBtn, ExitBtn});
   connect(StartBtn, &QPushButton::clicked, this, &TNetStartUp::StartBtnClick);
   connect(ExitBtn, &QPushButton::clicked, this, &TNetStartUp::ExitBtnClick);
 
@@ -98,7 +102,7 @@ void TNetStartUp::FormShow() {
 
 void TNetStartUp::StartBtnClick() {
   FirstShow = false;
-  FontName = QStringLiteral("Times New Roman");
+  FontName = StartFontName;
   mainForm_->setEnabled(true);
   mainForm_->activateWindow();
   mainForm_->setFocus();

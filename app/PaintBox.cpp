@@ -39,11 +39,11 @@ void PaintBoxWidget::ClearFeedback() {
 }
 
 QRect PaintBoxWidget::MeasureMark(const TMark& mark) const {
-  return MeasureOffScreen(logicalDpiY(), [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
+  return MeasureOffScreen(logicalDpiY(), devicePixelRatioF(), [&](DrawSurface& metrics) { return MarkArea(metrics, mark); });
 }
 
 QRect PaintBoxWidget::MeasureGhost(const TGhost& ghost) const {
-  return MeasureOffScreen(logicalDpiY(), [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
+  return MeasureOffScreen(logicalDpiY(), devicePixelRatioF(), [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* event) {

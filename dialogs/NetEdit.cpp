@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <climits>
 
@@ -17,6 +19,7 @@
 #include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "model/NetRules.h"
+#include "platform/FocusButtons.h"
 #include "platform/Guard.h"
 #include "platform/RadioGroup.h"
 #include "platform/StrToInt.h"
@@ -64,6 +67,36 @@ void RefillList(QComboBox* box, const QStringList& items) {
   box->setEditText(shown);
 }
 
+// The widest letter of a font, fifteen times: the longest name the dialog must show whole.
+int LongestNameWidth(const QFont& font) {
+  const QFontMetrics metrics(font);
+  int widest = 0;
+  for (int code = 0x20; code <= 0xFF; ++code) {
+    const QChar c(code);
+    if (c.isLetter()) widest = std::max(widest, metrics.horizontalAdvance(c));
+  }
+  return TName::MaxLength * widest;
+}
+
+// An edit wide enough for the longest name in the dialog's font: the text, the edit's own
+// inner margins (2 pixels each side) and the style's frame.
+int NameEditWidth(const QWidget* dialog) {
+  QStyleOptionFrame option;
+  option.initFrom(dialog);
+  option.lineWidth = dialog->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, dialog);
+  const QSize text(LongestNameWidth(dialog->font()) + 4, QFontMetrics(dialog->font()).height());
+  return dialog->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, dialog).width();
+}
+
+// The same for an editable combo box, whose arrow button comes on top.
+int NameBoxWidth(const QWidget* dialog) {
+  QStyleOptionComboBox option;
+  option.initFrom(dialog);
+  option.editable = true;
+  const QSize text(LongestNameWidth(dialog->font()) + 4, QFontMetrics(dialog->font()).height());
+  return dialog->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, dialog).width();
+}
+
 void SetFontFamily(QWidget* widget, const QString& family) {
   QFont font = widget->font();
   font.setFamily(family);
@@ -76,7 +109,6 @@ TNetEditForm::TNetEditForm(QWidget* mainForm)
     : QDialog(mainForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QStringLiteral("Editting "));
   setModal(false);
-  setFixedSize(532, 347);
   move(343, 81);
   SetBackground(this, Teal);
   QPalette palette = this->palette();
@@ -86,9 +118,15 @@ TNetEditForm::TNetEditForm(QWidget* mainForm)
   font.setBold(true);
   setFont(font);
 
+  // The name fields hold a whole 15-character name; the panels (350 and 162 pixels wide
+  // as designed) grow to hold them, and the dialog (532 by 347) to hold the panels.
+  nameEditWidth_ = NameEditWidth(this);
+  nameBoxWidth_ = NameBoxWidth(this);
   BuildZEPPanel();
   BuildInOutPanel();
   BuildButtons();
+  const int width = std::max(532, InOutPanel->geometry().right() + 9);
+  setFixedSize(width, 347);
   // Another net is about to take the tables' place: the edit ends, nothing written.
   connect(&NetEvents::Instance(), &NetEvents::Replacing, this, [this] {
     if (isVisible()) close();
@@ -96,14 +134,21 @@ TNetEditForm::TNetEditForm(QWidget* mainForm)
 }
 
 void TNetEditForm::BuildZEPPanel() {
+  // Columns, left to right: the input boxes, the arrows, the circle, the line length and
+  // number. The function box sits across the circle, wider than it where it must be.
+  const int arrows = 6 + nameBoxWidth_ + 2;
+  const int circle = arrows + 24;
+  const int right = circle + ZEPShapeSize + 6;
   ZEPPanel = new QWidget(this);
-  ZEPPanel->setGeometry(8, 8, 350, 264);
+  ZEPPanel->setGeometry(8, 8, std::max(350, right + 88), 264);
   SetBackground(ZEPPanel, Silver);
 
   Label1 = MakeLabel(ZEPPanel, QStringLiteral("Editting ZEP "), 6, 4);
-  Label4 = MakeLabel(ZEPPanel, QStringLiteral("ZEP Instance Name"), 132, 2);
-  ZEPNameEdit = MakeEdit(ZEPPanel, QString(), 132, 19, 116, false);
-  Label5 = MakeLabel(ZEPPanel, QStringLiteral("Must be Unique"), 252, 22);
+  const int name = std::max(arrows - nameEditWidth_ / 2, Label1->geometry().right() + 12);
+  Label4 = MakeLabel(ZEPPanel, QStringLiteral("ZEP Instance Name"), name, 2);
+  ZEPNameEdit = MakeEdit(ZEPPanel, QString(), name, 19, nameEditWidth_, false);
+  Label5 = MakeLabel(ZEPPanel, QStringLiteral("Must be Unique"), ZEPNameEdit->geometry().right() + 5, 22);
+  ZEPPanel->setFixedWidth(std::max(ZEPPanel->width(), Label5->geometry().right() + 6));
 
   InputControls a{};
   InputControls b{};
@@ -116,37 +161,37 @@ void TNetEditForm::BuildZEPPanel() {
 
   // The arrows lead from the input boxes to the circle's upper and lower left.
   InAPaint = new PaintArea([this](DrawSurface& canvas) { InAPaintPaint(canvas); }, ZEPPanel);
-  InAPaint->setGeometry(132, 57, ArrowBoxWidth, ArrowBoxHeight);
+  InAPaint->setGeometry(arrows, 57, ArrowBoxWidth, ArrowBoxHeight);
   InBPaint = new PaintArea([this](DrawSurface& canvas) { InBPaintPaint(canvas); }, ZEPPanel);
-  InBPaint->setGeometry(132, 154, ArrowBoxWidth, ArrowBoxHeight);
+  InBPaint->setGeometry(arrows, 154, ArrowBoxWidth, ArrowBoxHeight);
   ZEPShape = new PaintArea([](DrawSurface& canvas) { DrawZEPCircle(canvas, ZEPShapeSize); }, ZEPPanel);
-  ZEPShape->setGeometry(156, 72, ZEPShapeSize, ZEPShapeSize);
+  ZEPShape->setGeometry(circle, 72, ZEPShapeSize, ZEPShapeSize);
 
   // Caption and box sit inside the circle.
-  Label8 = MakeLabel(ZEPPanel, QStringLiteral("Library Function"), 158, 104, 96, 16);
+  Label8 = MakeLabel(ZEPPanel, QStringLiteral("Library Function"), circle + 2, 104, 96, 16);
   Label8->setWordWrap(false);
   Label8->setAlignment(Qt::AlignCenter);
   QFont captionFont;  // only the size is its own; face and weight follow the dialog
   captionFont.setPointSize(8);
   Label8->setFont(captionFont);
-  FunctionBox = MakeComboBox(ZEPPanel, 163, 121, 86);
+  FunctionBox = MakeComboBox(ZEPPanel, circle + ZEPShapeSize / 2 - nameBoxWidth_ / 2, 121, nameBoxWidth_);
 
-  Label7 = MakeLabel(ZEPPanel, QStringLiteral("Length of output line"), 262, 66, 84, 32);
-  OutLengthEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), 262, 100, 36, true);
+  Label7 = MakeLabel(ZEPPanel, QStringLiteral("Length of output line"), right, 66, 84, 32);
+  OutLengthEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), right, 98, 36, true);
   OutLengthUD = MakeUpDown(OutLengthEdit, 1, 20, 1, ZEPPanel);
-  Label11 = MakeLabel(ZEPPanel, QStringLiteral("ZEP #"), 262, 134);
-  ZEPNumEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), 262, 152, 36, false);
+  Label11 = MakeLabel(ZEPPanel, QStringLiteral("ZEP #"), right, 148);
+  ZEPNumEdit = MakeEdit(ZEPPanel, QStringLiteral("1"), right, 166, 36, false);
   ZEPNumUD = MakeUpDown(ZEPNumEdit, 1, 255, 1, ZEPPanel);
 
   Label6 = MakeLabel(ZEPPanel, QStringLiteral("A red delay on plane shows delay after a scanning."),
-                     150, 204, 194, 48);
+                     circle - 6, 204, 194, 48);
   ZEPPanel->hide();
 }
 
 void TNetEditForm::BuildInputControls(int top, const QString& caption, QLabel*& label,
                                       InputControls& input) {
   label = MakeLabel(ZEPPanel, caption, 6, top);
-  input.Box = MakeComboBox(ZEPPanel, 6, top + 18, 124);
+  input.Box = MakeComboBox(ZEPPanel, 6, top + 18, nameBoxWidth_);
   input.Radio = new RadioGroup(QStringLiteral("Data from"),
                                {QStringLiteral("ZEP"), QStringLiteral("Input")}, 2, ZEPPanel);
   input.Radio->setGeometry(6, top + 41, 124, 38);
@@ -156,14 +201,15 @@ void TNetEditForm::BuildInputControls(int top, const QString& caption, QLabel*& 
 }
 
 void TNetEditForm::BuildInOutPanel() {
+  const int field = std::max(150, std::max(nameEditWidth_, nameBoxWidth_));
   InOutPanel = new QWidget(this);
-  InOutPanel->setGeometry(362, 8, 162, 264);
+  InOutPanel->setGeometry(ZEPPanel->geometry().right() + 5, 8, field + 12, 264);
   SetBackground(InOutPanel, Navy);
-  InOutTitleLabel = MakeLabel(InOutPanel, QStringLiteral("Editting Input "), 6, 4, 150, 18);
-  InOutNameLabel = MakeLabel(InOutPanel, QStringLiteral("Input Name"), 6, 30, 150, 16);
-  NameEdit = MakeEdit(InOutPanel, QString(), 6, 48, 150, false);
+  InOutTitleLabel = MakeLabel(InOutPanel, QStringLiteral("Editting Input "), 6, 4, field, 18);
+  InOutNameLabel = MakeLabel(InOutPanel, QStringLiteral("Input Name"), 6, 30, field, 16);
+  NameEdit = MakeEdit(InOutPanel, QString(), 6, 48, field, false);
   NameEdit->setFixedHeight(22);
-  OutNameBox = MakeComboBox(InOutPanel, 6, 48, 150);
+  OutNameBox = MakeComboBox(InOutPanel, 6, 48, field);
   OutNameBox->hide();
 
   LengthPanel = new QWidget(InOutPanel);
@@ -185,6 +231,7 @@ void TNetEditForm::BuildButtons() {
   EndBtn->setAutoDefault(false);
   ExitBtn->setAutoDefault(false);
   EndBtn->setDefault(true);
+  new DefaultFollowsFocus(EndBtn, {EndBtn, ExitBtn});
   connect(EndBtn, &QPushButton::clicked, this, [this] { Run([this] { EndBtnClick(); }); });
   connect(ExitBtn, &QPushButton::clicked, this, [this] { Run([this] { ExitBtnClick(); }); });
   Label10 = MakeLabel(this, QStringLiteral("Name length cannot be extended over 15 charactors"), 8, 320);

@@ -135,4 +135,6 @@ private:
 
   Prompts* prompts_ = nullptr;
   TEditTarget target_;
+  int nameEditWidth_ = 0;  // a name edit's width, holding 15 of the font's widest letters
+  int nameBoxWidth_ = 0;   // the same for a name combo box
 };

@@ -13,17 +13,18 @@ void ComputeViewMetrics() {
   if (Scale < 1 || Scale > 6) return;
   GridStep = GridSteps[Scale - 1];
   const int s = ScaleSize(Scale);
+  const QString face = (FontName.isEmpty() ? StartFontName : FontName).left(19);
   BarbSize = s / 3;
   if (Scale >= 4) {
     FontSize = ScaleSize(4) / 3;
     BoldFont = false;
     NumberView = Scale == 6;
-    DrawFontName = Scale > 5 ? QStringLiteral("Small Fonts") : FontName.left(19);
+    DrawFontName = Scale > 5 ? QStringLiteral("Small Fonts") : face;
   } else {
     FontSize = BarbSize;
     NumberView = false;
     BoldFont = true;
-    DrawFontName = FontName.left(19);
+    DrawFontName = face;
   }
   Pitch = s / 2;
   ZEPRadius = 2 * Pitch;

@@ -2,6 +2,10 @@
 // The six scale steps and the view metrics derived from Scale.
 #include <QString>
 
+// The display face that Start chooses. The canvas draws in it from its first paint, before
+// Start has set FontName, so the net looks the same before and after.
+inline const QString StartFontName = QStringLiteral("Times New Roman");
+
 // Recomputes GridStep, BarbSize, FontSize, BoldFont, NumberView, DrawFontName, Pitch,
 // ZEPRadius, ArrowReach and ArrowInset from Scale. A Scale outside 1..6 changes nothing.
 void ComputeViewMetrics();

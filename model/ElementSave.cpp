@@ -1,9 +1,9 @@
 #include "model/ElementSave.h"
 
-#include "model/ZEPMove.h"
 #include "model/ElementEdit.h"
 #include "model/NetDef.h"
 #include "model/NetRules.h"
+#include "model/ZEPMove.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "model/Settings.h"
 #include "model/NetDef.h"
+#include "model/Settings.h"
 #include "platform/Errors.h"
 #include "platform/Prompts.h"
 

@@ -31,12 +31,14 @@ std::shared_ptr<FontTexts> TextsOfFont(const QString& key) {
 // On a raster device without smoothing and at a whole-pixel offset, a shape comes out
 // with the same pixels wherever it is drawn: a circle can be drawn once and copied, and a
 // level or upright line is the rectangle of pixels it covers. Both are far cheaper than
-// stroking, and vector devices (printer, PDF, SVG) still get the shapes themselves.
+// stroking, and vector devices (printer, PDF, SVG) still get the shapes themselves. The
+// device transform counts the device pixel ratio: on a high-density screen a copied shape
+// would come out scaled up and coarse, so there the shapes are drawn.
 bool DrawsWholePixels(const QPainter& painter) {
   const QPaintEngine* engine = painter.paintEngine();
   if (!engine || engine->type() != QPaintEngine::Raster || painter.testRenderHint(QPainter::Antialiasing))
     return false;
-  const QTransform& t = painter.transform();
+  const QTransform t = painter.deviceTransform();
   return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 

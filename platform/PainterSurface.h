@@ -57,10 +57,12 @@ private:
 };
 
 // Text metrics outside a paint event: `measure` gets a surface over a scratch image whose
-// texts are measured at the given resolution.
+// texts are measured at the given resolution and at the pixel ratio of the screen the
+// canvas shows on.
 template <typename Measure>
-auto MeasureOffScreen(int pixelsPerInch, Measure&& measure) {
+auto MeasureOffScreen(int pixelsPerInch, qreal pixelRatio, Measure&& measure) {
   QImage scratch(1, 1, QImage::Format_RGB32);
+  scratch.setDevicePixelRatio(pixelRatio);
   QPainter painter(&scratch);
   PainterSurface surface(painter, pixelsPerInch);
   return measure(surface);

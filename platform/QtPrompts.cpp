@@ -9,9 +9,18 @@ namespace {
 
 QString Title() { return QApplication::applicationName(); }
 
+// The program's texts break lines with a line feed and a carriage return side by side, as
+// one break; the toolkit would draw each of them as a break of its own.
+QString ShownLines(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
 Answer Ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
            QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(QMessageBox::Warning, Title(), text, buttons, parent);
+  QMessageBox box(QMessageBox::Warning, Title(), ShownLines(text), buttons, parent);
   box.setDefaultButton(defaultButton);
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -44,7 +53,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mo
 }  // namespace
 
 void QtPrompts::Warning(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, Title(), text, QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Warning, Title(), ShownLines(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
@@ -62,7 +71,7 @@ Answer QtPrompts::AskYesNo(const QString& text) {
 }
 
 void QtPrompts::ShowError(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Critical, Title(), ShownLines(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 

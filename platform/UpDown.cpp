@@ -16,7 +16,14 @@ UpDown::UpDown(QLineEdit* buddy, int min, int max, int position, QWidget* parent
   up_->setArrowType(Qt::UpArrow);
   down_ = new QToolButton(this);
   down_->setArrowType(Qt::DownArrow);
+  // The arrows keep the toolkit's dark text colour: a coloured dialog text (yellow on the
+  // properties dialog) would leave them nearly invisible on the light button face.
+  QPalette arrows = palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText})
+      arrows.setColor(group, role, QPalette().color(group, role));
   for (QToolButton* b : {up_, down_}) {
+    b->setPalette(arrows);
     b->setAutoRepeat(true);
     b->setFocusPolicy(Qt::NoFocus);
     b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
@@ -44,4 +51,10 @@ void UpDown::SetPosition(int position) {
   if (buddy_) buddy_->setText(QString::number(position_));
 }
 
-void UpDown::Step(int delta) { SetPosition(Position() + delta); }
+void UpDown::Step(int delta) {
+  // The step starts from the number the user sees, even one outside the range (an Output
+  // line of 150 steps to the range's end, not from a value left over from earlier).
+  int shown = 0;
+  const int before = buddy_ && TryStrToInt(buddy_->text(), shown) ? shown : Position();
+  SetPosition(before + delta);
+}

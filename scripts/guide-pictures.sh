@@ -77,4 +77,4 @@ shot file-menu 800 560
 key Escape Escape
 click 160 144              # pick ZEP "Lowpass"
 key Return                 # and open its properties dialog
-shot properties 880 440
+shot properties 1040 440

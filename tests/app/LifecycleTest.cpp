@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -146,6 +147,7 @@ TEST_F(Lifecycle, StartUpScreenTextsAndFocusAcrossStartCloseAndRestart) {
   EXPECT_EQ(startUp->x(), main.left() + (main.width() - 427) / 2);
   EXPECT_EQ(startUp->y(), main.top() + (main.height() - 268) / 2);
   EXPECT_TRUE(FontName.isEmpty());
+  EXPECT_EQ(DrawFontName.Str(), "Times New Roman");  // the canvas's face from its first paint
 
   QTest::keyClick(startUp->StartBtn, Qt::Key_Return);  // Enter runs the focused Start
   EXPECT_TRUE(form->isEnabled());
@@ -159,6 +161,35 @@ TEST_F(Lifecycle, StartUpScreenTextsAndFocusAcrossStartCloseAndRestart) {
   EXPECT_EQ(startUp->WelcomeLabel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_EQ(startUp->StartBtn->text(), "Restart");
   EXPECT_EQ(startUp->focusWidget(), startUp->ExitBtn);
+  // Enter would run End: End wears the default look and the dotted focus mark, Restart
+  // neither. Then the same the other way round.
+  for (bool onEnd : {true, false}) {
+    QPushButton* focused = onEnd ? startUp->ExitBtn : startUp->StartBtn;
+    QPushButton* other = onEnd ? startUp->StartBtn : startUp->ExitBtn;
+    focused->setFocus();
+    const QImage f = focused->grab().toImage();
+    const QImage o = other->grab().toImage();
+    // The default look: a blue outline and a bluish face, seen on the ring outside the mark.
+    const auto blueTint = [](const QImage& i) {
+      int tint = 0;
+      for (int x = 0; x < i.width(); ++x) {
+        for (int y = 0; y < i.height(); ++y) {
+          const bool ring = x < 3 || y < 3 || x >= i.width() - 3 || y >= i.height() - 3;
+          if (ring) tint += qBlue(i.pixel(x, y)) - qRed(i.pixel(x, y));
+        }
+      }
+      return tint;
+    };
+    EXPECT_GT(blueTint(f), blueTint(o) + 1000) << onEnd << ": " << blueTint(f) << " " << blueTint(o);
+    const auto markDots = [](const QImage& i) {
+      int dark = 0;
+      for (int y = 3; y < i.height() - 4; ++y) dark += qGray(i.pixel(3, y)) < 64;
+      return dark;
+    };
+    EXPECT_GE(markDots(f), 4) << onEnd;
+    EXPECT_EQ(markDots(o), 0) << onEnd;
+  }
+  startUp->ExitBtn->setFocus();
   EXPECT_TRUE(prompts.Shown.isEmpty());
 
   startUp->StartBtn->click();

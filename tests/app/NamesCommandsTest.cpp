@@ -2,6 +2,7 @@
 // as a user would: menu items, file dialogs, the list and its buttons, the question.
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -140,6 +141,11 @@ TEST_F(NamesCommandsTest, DeletingNamesThroughThePanel) {
   form->DeleteName->trigger();
   EXPECT_FALSE(form->DelPnl->isHidden());
   EXPECT_EQ(Entries(), (QStringList{"u1", "b", "a", "b", "c"}));
+  // The panel fills green around its buttons and list, not with the canvas's white.
+  const QImage panel = form->DelPnl->grab().toImage();
+  EXPECT_EQ(panel.size(), QSize(116, 141));
+  for (const QPoint p : {QPoint(1, 1), QPoint(58, 28), QPoint(114, 139)})
+    EXPECT_EQ(panel.pixelColor(p), QColor(0, 128, 0)) << p.x() << "," << p.y();
 
   // Nothing chosen: nothing changes, and the user is told why.
   QTest::mouseClick(form->NameDel, Qt::LeftButton);

@@ -1,6 +1,9 @@
 // The properties dialog as drawn: panel colours, the ZEP circle and the arrows. With
 // PLEXOR_SHOT_DIR set, the pictures are also written there as PNG files.
+#include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QImage>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -64,7 +67,7 @@ TEST_F(NetEditLookTest, ZEPAndOutputPanels) {
   EXPECT_EQ(zep.pixelColor(panel + QPoint(345, 259)), QColor(192, 192, 192));
   // The outline's top and left, 4 pixels wide and white; the inside stays silver.
   EXPECT_EQ(zep.pixelColor(circle + QPoint(50, 2)), QColor(Qt::white));
-  EXPECT_EQ(zep.pixelColor(circle + QPoint(2, 50)), QColor(Qt::white));
+  EXPECT_EQ(zep.pixelColor(circle + QPoint(3, 36)), QColor(Qt::white));  // above the function box
   EXPECT_EQ(zep.pixelColor(circle + QPoint(50, 8)), QColor(192, 192, 192));
   // The arrow's horizontal stroke from input A's box.
   EXPECT_EQ(zep.pixelColor(panel + dialog->InAPaint->pos() + QPoint(10, 12)), QColor(Qt::white));
@@ -79,6 +82,59 @@ TEST_F(NetEditLookTest, ZEPAndOutputPanels) {
   EXPECT_TRUE(dialog->ZEPPanel->isHidden());
   // The left half where the ZEP panel would be shows the dialog's teal.
   EXPECT_EQ(output.pixelColor(panel + QPoint(175, 130)), QColor(0, 128, 128));
+}
+
+// Fifteen of the widest letter a name can have, in the field's font.
+QString WidestName(const QFont& font) {
+  const QFontMetrics metrics(font);
+  QChar widest('W');
+  for (int code = 0x20; code <= 0xFF; ++code)
+    if (QChar(code).isLetter() && metrics.horizontalAdvance(QChar(code)) > metrics.horizontalAdvance(widest))
+      widest = QChar(code);
+  return QString(15, widest);
+}
+
+// The name shows whole when the edit need not scroll to bring its end into view: from
+// its start to its end the cursor travels the whole width of the text.
+QRect CursorRect(const QLineEdit* edit) { return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect(); }
+
+void ExpectWhole(QLineEdit* edit, const char* what) {
+  const QString name = WidestName(edit->font());
+  edit->setText(name);
+  edit->setCursorPosition(0);
+  edit->grab();  // the scrolling follows the cursor as the edit is drawn
+  const int start = CursorRect(edit).center().x();
+  edit->setCursorPosition(name.size());
+  edit->grab();
+  const int end = CursorRect(edit).center().x();
+  EXPECT_NEAR(end - start, QFontMetrics(edit->font()).horizontalAdvance(name), 1) << what;
+  EXPECT_LE(CursorRect(edit).right(), edit->width()) << what;
+}
+
+TEST_F(NetEditLookTest, NameFieldsShowAWholeNameInTheWidestLetters) {
+  CurZEP = 1;
+  CurOutput = 1;
+  Picked = true;
+  dialog->ShowForSelection();
+  ExpectWhole(dialog->ZEPNameEdit, "ZEP name");
+  ExpectWhole(dialog->InABox->lineEdit(), "source A");
+  ExpectWhole(dialog->InBBox->lineEdit(), "source B");
+  ExpectWhole(dialog->FunctionBox->lineEdit(), "function");
+  ExpectWhole(dialog->OutNameBox->lineEdit(), "Output name");
+  dialog->close();
+  CurInput = 1;
+  Picked = true;
+  dialog->ShowForSelection();
+  ExpectWhole(dialog->NameEdit, "Input name");
+  // Nothing overlaps the function box, which lies across the circle.
+  const QRect box = dialog->FunctionBox->geometry();
+  for (QWidget* w : dialog->ZEPPanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w != dialog->FunctionBox && w != dialog->ZEPShape && w->isVisible()) {
+      EXPECT_FALSE(w->geometry().intersects(box)) << w->metaObject()->className();
+    }
+  }
+  EXPECT_TRUE(dialog->ZEPPanel->rect().contains(box));
+  EXPECT_TRUE(dialog->rect().contains(dialog->InOutPanel->geometry()));
 }
 
 }  // namespace
