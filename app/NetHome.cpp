@@ -25,6 +25,8 @@
 #include "editing/KeyMap.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "model/NetHistory.h"
+#include "netfile/RecoveryCopy.h"
 #include "model/Settings.h"
 #include "platform/Guard.h"
 #include "platform/QtPrompts.h"
@@ -48,6 +50,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   BuildIconPanel();
   BuildCanvas();
   Checks = new CheckPanel(this);
+  SetUpHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
@@ -140,6 +143,11 @@ void TNetForm::BuildMenus() {
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
   BuildRecentNets();
+
+  EditMenu = bar->addMenu(QStringLiteral("Edit"));
+  Undo = AddItem(EditMenu, QStringLiteral("Undo"), &TNetForm::UndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Redo = AddItem(EditMenu, QStringLiteral("Redo"), &TNetForm::RedoClick, QKeySequence(Qt::CTRL | Qt::Key_Y));
+  Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -339,6 +347,7 @@ void TNetForm::closeEvent(QCloseEvent* event) {
 
 bool TNetForm::FormCloseQuery() {
   if (ExitChosen) {
+    Recovery().Remove();
     // A failed write is reported, and the program still ends.
     try {
       WriteSettingsAtEnd({WindowLeft(), WindowTop(), width(), height()});
@@ -390,7 +399,7 @@ bool TNetForm::TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers) {
   const QKeySequence pressed(QKeyCombination(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
                                              static_cast<Qt::Key>(key)));
   for (QAction* item : MenuItems) {
-    if (item->shortcut() != pressed) continue;
+    if (!item->shortcuts().contains(pressed)) continue;
     if (item->isEnabled()) item->trigger();
     return true;
   }

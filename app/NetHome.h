@@ -24,6 +24,9 @@ class PaintBoxWidget;
 class PrinterService;
 class RadioGroup;
 class TNetEditForm;
+class TNetHistory;
+class TRecoveryCopy;
+struct TStaleCopy;
 class TNetStartUp;
 class UpDown;
 
@@ -68,6 +71,13 @@ public:
   void SaveClick();
   void SaveBtnClick();
 
+  // Undo history and recovery copy
+  void UndoClick();
+  void RedoClick();
+  // At start: offers the copies that programs which are gone left unsaved.
+  void OfferRecoveryCopies();
+  TNetHistory& History() const { return *history_; }
+  TRecoveryCopy& Recovery() const { return *recovery_; }
   // Nets named from outside the Load dialog: the command line, a drop, "Recent Nets".
   // Loads `path` as Load does, the save question included.
   void OpenNet(const QString& path);
@@ -161,6 +171,9 @@ public:
   QAction* DrawOnPaper = nullptr;
   QAction* FormPrint = nullptr;
   QAction* Exit = nullptr;
+  QMenu* EditMenu = nullptr;
+  QAction* Undo = nullptr;
+  QAction* Redo = nullptr;
   QMenu* RecentNets = nullptr;
   QMenu* CanvasEdit = nullptr;
   QMenu* CanvasSize = nullptr;
@@ -210,6 +223,10 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
+  void SetUpHistory();
+  void UpdateEditItems();
+  void AfterHistoryStep();
+  void RestoreCopy(const TStaleCopy& copy);
   void BuildRecentNets();
   // The file to load: the one named from outside, else the open dialog's choice.
   std::optional<QString> NetToLoad();
@@ -241,6 +258,8 @@ private:
   TNetEditForm* editForm_ = nullptr;
   PrinterService* printer_ = nullptr;
   bool shown_ = false;
+  std::unique_ptr<TNetHistory> history_;
+  std::unique_ptr<TRecoveryCopy> recovery_;
   QString netAtStart_;
   std::optional<QString> namedNet_;
 };

@@ -4,6 +4,7 @@
 #include "app/NetHome.h"
 #include "app/NetStart.h"
 #include "dialogs/NetEdit.h"
+#include "platform/Guard.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -29,6 +30,8 @@ int main(int argc, char* argv[]) {
   netForm.SetEditForm(&editForm);
   if (!parser.positionalArguments().isEmpty()) netForm.OpenNetAtStart(parser.positionalArguments().first());
 
+  // Nets that a program which is gone left unsaved come back before the start-up screen.
+  Guard(netForm.Ask(), [&] { netForm.OfferRecoveryCopies(); });
   netForm.show();
   return QApplication::exec();
 }

@@ -87,6 +87,8 @@ void ResetNetDef() {
   ConnPoint.Fill({});
   ConnPointCount.Fill(0);
   RouteRequest.Fill({});
+  NetTables.ConnKeyRead.Fill({});
+  NetTables.ConnKeysFromFile = false;
   LibFuncName.Fill({});
   UserFuncName.Fill({});
   ResetCounts();

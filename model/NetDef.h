@@ -122,6 +122,11 @@ struct TNetTables {
   int UserFuncCount = 0;
   // The file's type line
   int NetFileType = 0;
+  // The keys of the "[Connection]" lines as last read, and whether the connections are
+  // still those of the file: until the routes are rebuilt, the writer names them as the
+  // file did, so a loaded net saves back to the same lines.
+  Table<ShortString<255>, MaxConn> ConnKeyRead;
+  bool ConnKeysFromFile = false;
   friend bool operator==(const TNetTables&, const TNetTables&) = default;
 };
 

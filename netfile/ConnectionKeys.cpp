@@ -1,4 +1,0 @@
-#include "netfile/ConnectionKeys.h"
-
-Table<TConnKey, MaxConn> ConnKeyRead;
-bool ConnKeysFromFile = false;

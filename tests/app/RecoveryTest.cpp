@@ -1,0 +1,120 @@
+// The recovery copy as the user meets it: kept while the net holds unsaved changes, gone
+// once it is saved, and offered at the next start when its program was killed, but never
+// while that program still runs.
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/NetHome.h"
+#include "model/NetDef.h"
+#include "netfile/NetWriter.h"
+#include "platform/Guard.h"
+#include "netfile/RecoveryCopy.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+
+const QString Example = QStringLiteral(PLEXOR_SOURCE_DIR "/examples/all-kinds.net");
+
+class Recovery : public ::testing::Test {
+protected:
+  void SetUp() override {
+    qputenv("XDG_DATA_HOME", data.dir.path().toLocal8Bit());
+    ResetNetDef();
+    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    form->setEnabled(true);
+  }
+
+  void Run(const std::function<void()>& handler) { Guard(form->Ask(), handler); }
+  void LoadExample() {
+    prompts.Files = {Example};
+    if (Edited) prompts.Answers = {Answer::No};  // the edits are dropped
+    Run([&] { form->LoadClick(); });
+  }
+  static QStringList FilesInFolder() { return QDir(RecoveryFolder()).entryList(QDir::Files, QDir::Name); }
+  static QStringList Copies() { return QDir(RecoveryFolder()).entryList({"*.net"}, QDir::Files); }
+
+  TempDir data;
+  TempDir app;
+  ScriptedPrompts prompts;
+  std::unique_ptr<TNetForm> form;
+};
+
+TEST_F(Recovery, CopyIsKeptWhileTheNetIsUnsaved) {
+  LoadExample();
+  Run([&] { form->AddDotClick(); });
+  ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
+  const QString copy = form->Recovery().CopyPath();
+  EXPECT_EQ(QFileInfo(copy).path(), RecoveryFolder());
+  EXPECT_EQ(ReadBytes(copy), "$ Recovery of " + Example.toUtf8() + "\r\n$ File name all-kinds.net\r\n" +
+                                 NetFileText(QDate::currentDate()));
+  EXPECT_EQ(FilesInFolder().size(), 2);  // the copy and the lock this program holds
+
+  prompts.Files = {app.File("saved.net")};
+  Run([&] { form->SaveClick(); });
+  EXPECT_TRUE(FilesInFolder().isEmpty());
+
+  // An undo back to the saved state leaves nothing unsaved either.
+  Run([&] { form->AddDotClick(); });
+  ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
+  Run([&] { form->UndoClick(); });
+  EXPECT_TRUE(FilesInFolder().isEmpty());
+}
+
+TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
+  // What the other program will hold: the example with one Dot appended.
+  LoadExample();
+  Run([&] { form->AddDotClick(); });
+  const QByteArray edited = NetFileText(QDate::currentDate());
+  LoadExample();  // unedited again: this program keeps no copy
+  prompts.Shown.clear();
+
+  QProcess other;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("XDG_DATA_HOME", data.dir.path());
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  other.setProcessEnvironment(environment);
+  TempDir otherApp;
+  other.start(QStringLiteral(CRASH_HELPER), {Example, otherApp.Path()});
+  ASSERT_TRUE(other.waitForStarted());
+  ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 10000));
+
+  Run([&] { form->OfferRecoveryCopies(); });
+  EXPECT_TRUE(prompts.Shown.isEmpty());  // held by a running program
+
+  other.kill();  // SIGKILL: a crash
+  ASSERT_TRUE(other.waitForFinished());
+  const QString copy = RecoveryFolder() + "/" + Copies().first();
+  const QString written = QFileInfo(copy).lastModified().toString("yyyy/M/d hh:mm");
+  prompts.Answers = {Answer::Yes};
+  Run([&] { form->OfferRecoveryCopies(); });
+  EXPECT_EQ(prompts.Shown,
+            QStringList{"YesNo: The net " + Example + " was not saved when Plexor ended on " + written + ". Restore it?"});
+  EXPECT_EQ(NetFileText(QDate::currentDate()), edited);
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + Example);
+  EXPECT_EQ(NetFileName, "all-kinds.net");
+  EXPECT_TRUE(Edited);
+  EXPECT_TRUE(form->Save->isEnabled());
+  // The killed program's copy is gone; this program keeps its own of the restored net.
+  EXPECT_EQ(Copies(), QStringList{QFileInfo(form->Recovery().CopyPath()).fileName()});
+
+  // Undo of a later step still leaves the restored net unsaved; a second start that
+  // answers No deletes the copy.
+  Run([&] { form->AddDotClick(); });
+  Run([&] { form->UndoClick(); });
+  EXPECT_TRUE(Edited);
+  form.reset();  // the program is gone; its copy stays
+  form = std::make_unique<TNetForm>(app.Path(), &prompts);
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::No};
+  Run([&] { form->OfferRecoveryCopies(); });
+  EXPECT_EQ(prompts.Shown.size(), 1);
+  EXPECT_TRUE(FilesInFolder().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+// Undo and Redo as the user meets them in the Edit menu: every kind of step taken back and
+// done again leaves the file the net saves to exactly as it was, the captions name the
+// step, and Edited follows the state last saved or loaded.
+#include <QAction>
+#include <QDate>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "app/NetHome.h"
+#include "dialogs/NetEdit.h"
+#include "model/NetDef.h"
+#include "netfile/NetWriter.h"
+#include "platform/Guard.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+
+const QString Example = QStringLiteral(PLEXOR_SOURCE_DIR "/examples/all-kinds.net");
+
+QByteArray SavedBytes() { return NetFileText(QDate(2024, 3, 7)); }
+
+class UndoRedo : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetNetDef();
+    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    editForm = std::make_unique<TNetEditForm>(form.get());
+    form->SetEditForm(editForm.get());
+    form->setEnabled(true);  // as after "Start"
+    LoadExample();
+  }
+
+  void TearDown() override {
+    editForm.reset();
+    form.reset();
+  }
+
+  void LoadExample() {
+    prompts.Files = {Example};
+    if (Edited) prompts.Answers = {Answer::No};  // the edits are dropped
+    Run([&] { form->LoadClick(); });
+    prompts.Shown.clear();
+  }
+
+  void Run(const std::function<void()>& handler) { Guard(form->Ask(), handler); }
+  void Key(int key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(form.get(), Qt::Key(key), modifiers); }
+
+  TempDir app;
+  ScriptedPrompts prompts;
+  std::unique_ptr<TNetForm> form;
+  std::unique_ptr<TNetEditForm> editForm;
+};
+
+struct StepCase {
+  const char* Caption;
+  std::function<void(TNetForm&, ScriptedPrompts&)> Take;
+};
+
+// "Save and Exit" of the properties dialog for ZEP 3, moved to number 1 and renamed.
+void EditZEPMix(TNetForm& form) {
+  CurZEP = 3;
+  Picked = true;
+  form.EditForm()->ShowForSelection();
+  form.EditForm()->ZEPNameEdit->setText(QStringLiteral("Blend1"));
+  form.EditForm()->ZEPNumEdit->setText(QStringLiteral("1"));
+  QTest::mouseClick(form.EditForm()->EndBtn, Qt::LeftButton);
+}
+
+TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
+  const std::vector<StepCase> cases = {
+      {"Move ZEP Mix",
+       [](TNetForm& form, ScriptedPrompts&) {
+         CurZEP = 3;  // as after a pick in Select mode: the next click places it
+         form.PaintBoxMouseUp(Qt::LeftButton, 24 * Pitch, 30 * Pitch);
+       }},
+      {"Append Dot 3", [](TNetForm& form, ScriptedPrompts&) { form.AddDotClick(); }},
+      {"Delete Input In3",
+       [](TNetForm& form, ScriptedPrompts& prompts) {
+         CurInput = 3;
+         prompts.Answers = {Answer::Ok};
+         form.DeleteElementClick();
+       }},
+      {"Delete ZEP Sum, Input In1",
+       [](TNetForm& form, ScriptedPrompts& prompts) {
+         CurZEP = 1;
+         CurInput = 1;
+         prompts.Answers = {Answer::Ok, Answer::Ok};
+         form.DeleteElementClick();
+       }},
+      {"Properties of ZEP Mix", [](TNetForm& form, ScriptedPrompts&) { EditZEPMix(form); }},
+      {"Add User Function Name Shape",
+       [](TNetForm& form, ScriptedPrompts& prompts) {
+         prompts.Files = {QStringLiteral("/functions/Shape.zep")};
+         form.AddUserClick();
+       }},
+      {"Import Library Names extra.lst",
+       [this](TNetForm& form, ScriptedPrompts& prompts) {
+         ASSERT_TRUE(WriteBytes(app.File("extra.lst"), "Exp\r\nLog\r\n"));
+         prompts.Files = {app.File("extra.lst")};
+         form.AddBuiltinClick();
+       }},
+      {"Delete Name Sqrt",
+       [](TNetForm& form, ScriptedPrompts&) {
+         form.DeleteNameClick();
+         form.DelList->findItems(QStringLiteral("Sqrt"), Qt::MatchExactly).first()->setSelected(true);
+         form.NameDelClick();
+       }},
+  };
+  for (const StepCase& step : cases) {
+    SCOPED_TRACE(step.Caption);
+    LoadExample();
+    const QByteArray before = SavedBytes();
+    const TNetTables tablesBefore = NetTables;
+    EXPECT_FALSE(form->Undo->isEnabled());
+    Run([&] { step.Take(*form, prompts); });
+    const QByteArray after = SavedBytes();
+    ASSERT_NE(after, before);
+    EXPECT_TRUE(Edited);
+    EXPECT_EQ(form->Undo->text(), QStringLiteral("Undo ") + step.Caption);
+    EXPECT_EQ(form->Redo->text(), "Redo");
+    EXPECT_FALSE(form->Redo->isEnabled());
+
+    Run([&] { form->UndoClick(); });
+    EXPECT_EQ(SavedBytes(), before);
+    EXPECT_TRUE(NetTables == tablesBefore);
+    EXPECT_FALSE(Edited);
+    EXPECT_FALSE(Picked);
+    EXPECT_EQ(CurZEP + CurInput + CurOutput + CurComment + CurDot, 0);
+    EXPECT_EQ(form->Undo->text(), "Undo");
+    EXPECT_FALSE(form->Undo->isEnabled());
+    EXPECT_EQ(form->Redo->text(), QStringLiteral("Redo ") + step.Caption);
+
+    Run([&] { form->RedoClick(); });
+    EXPECT_EQ(SavedBytes(), after);
+    EXPECT_TRUE(Edited);
+  }
+}
+
+TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
+  Run([&] { form->AddDotClick(); });
+  prompts.Files = {app.File("saved.net")};
+  Run([&] { form->SaveClick(); });
+  ASSERT_FALSE(Edited);
+  const QByteArray saved = SavedBytes();
+  Run([&] { form->AddDotClick(); });
+
+  // Ctrl+Z back to the saved state, then to the loaded one, which no file holds now.
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(SavedBytes(), saved);
+  EXPECT_FALSE(Edited);
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(DotCount, 2);
+  // With nothing left to undo, the disabled item still takes its key.
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(DotCount, 2);
+  // Redo by Ctrl+Y and by Ctrl+Shift+Z.
+  Key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_FALSE(Edited);
+  Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(DotCount, 4);
+
+  // While the properties dialog shows, Undo does nothing.
+  EditDialogOpen = true;
+  Run([&] { form->UndoClick(); });
+  EXPECT_EQ(DotCount, 4);
+  EditDialogOpen = false;
+
+  // A new step after an undo drops the steps that were undone; the saved state with them.
+  Run([&] { form->UndoClick(); });
+  Run([&] { form->UndoClick(); });
+  Run([&] { form->AddComClick(); });
+  EXPECT_FALSE(form->Redo->isEnabled());
+  EXPECT_TRUE(Edited);
+  Run([&] { form->UndoClick(); });
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(DotCount, 2);
+
+  // Load starts a fresh history.
+  LoadExample();
+  EXPECT_FALSE(form->Undo->isEnabled());
+  EXPECT_FALSE(form->Redo->isEnabled());
+}
+
+}  // namespace
