@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "app/CanvasWheel.h"
+#include "app/CheckPanel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "dialogs/NetEdit.h"
@@ -52,6 +53,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   BuildMenus();
   BuildIconPanel();
   BuildCanvas();
+  Checks = new CheckPanel(this);
   SetUpHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
@@ -184,6 +186,7 @@ void TNetForm::BuildMenus() {
   DragSelect = AddItem(View, QStringLiteral("Dragging Mode"), &TNetForm::DragSelectClick, QKeySequence(Qt::Key_F8));
   DragSelect->setCheckable(true);
   SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
+  CheckNet = AddItem(View, QStringLiteral("Check Net"), &TNetForm::CheckNetClick, QKeySequence(Qt::Key_F9));
 
   Information = bar->addMenu(QStringLiteral("Information"));
   Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
@@ -438,9 +441,11 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool taken = false;
+    // The check panel's list takes its own Enter and arrows.
+    const bool inPanel = watched == Checks || Checks->isAncestorOf(static_cast<QWidget*>(watched));
     RunCommand([&] {
       taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
-              FormKeyDown(KeyCodeOf(*key), key->modifiers());
+              (!inPanel && FormKeyDown(KeyCodeOf(*key), key->modifiers()));
     });
     if (taken) return true;
   }

@@ -7,8 +7,10 @@
 #include <memory>
 #include <optional>
 
+#include "model/ElementEdit.h"
 #include "platform/Prompts.h"
 
+class CheckPanel;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -126,6 +128,11 @@ public:
   void PaintBoxMouseUp(Qt::MouseButton button, int x, int y);
   void DragSelectClick();
   void DragBtnClick();
+
+  // Net checks
+  void CheckNetClick();
+  // Picks an element as a click on it would, for a list that names it.
+  void PickFoundElement(ElementKind kind, int index);
   // A key that is no menu shortcut; true when the window took it.
   bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
@@ -194,8 +201,10 @@ public:
   QAction* BWModeItem = nullptr;  // "Monochrome"; the flag itself is the global BWMode
   QAction* DragSelect = nullptr;
   QAction* SizeSet = nullptr;
+  QAction* CheckNet = nullptr;  // "Check Net" (F9): the check panel below the canvas
   QMenu* Information = nullptr;
   QList<QAction*> MenuItems;  // every item with a shortcut, in menu order
+  CheckPanel* Checks = nullptr;
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -68,6 +68,11 @@ void TNetForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   PointerReleased(button, x, y, feedback);
 }
 
+void TNetForm::PickFoundElement(ElementKind kind, int index) {
+  CanvasFeedback feedback(*this);
+  PickAlone(kind, index, feedback);
+}
+
 void TNetForm::DragSelectClick() {
   ToggleDragMode();
   // The menu item toggles its own check mark; it shows the mode whether or not it changed.

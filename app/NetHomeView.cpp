@@ -1,7 +1,8 @@
-// The main window's view commands: scale steps, monochrome and canvas size.
+// The main window's view commands: scale steps, monochrome, canvas size and the net checks.
 #include <QAction>
 #include <QMenu>
 
+#include "app/CheckPanel.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "drawing/NetPainter.h"
@@ -123,3 +124,5 @@ void TNetForm::HDecreaseClick() {
 void TNetForm::VDecreaseClick() {
   StepCanvas(CanvasHeight, -50, commands_.HeightDownStopped, commands_.HeightUpStopped);
 }
+
+void TNetForm::CheckNetClick() { Checks->Open(); }

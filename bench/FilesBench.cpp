@@ -28,23 +28,6 @@ public:
   std::optional<QString> SaveFile(const QString&, const QString&) override { return std::nullopt; }
 };
 
-// The full net with the names its links stand for: every ZEP has a function from one of
-// the lists, input A from a ZEP through a delay, input B from an Input, and an Output of
-// its name, so resolving and routing meet every reference (768 connections are asked for).
-void SetUpNamedFullNet() {
-  ResetNetDef();
-  FillFullNet();
-  for (int i = 1; i <= ZEPCount; ++i) {
-    TZEPText& text = ZEPText[i];
-    const TZEPLink& link = ZEPLink[i];
-    text.FuncName = link.FuncCode > 100 ? UserFuncName[link.FuncCode - 100] : LibFuncName[link.FuncCode];
-    const bool fed = link.AIndex >= 1 && link.AIndex <= ZEPCount;
-    text.SourceA = fed ? ZEPText[link.AIndex].Name : TName("Non");
-    text.SourceB = InputName[link.BIndex];
-    OutputName[i] = text.Name;
-  }
-}
-
 QByteArray FullNetText() {
   SetUpNamedFullNet();
   return NetFileText(QDate(2024, 3, 7));

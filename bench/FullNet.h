@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include "model/FuncNames.h"
 #include "model/NetDef.h"
 
 // Fonts need a GUI application; the offscreen platform needs no display.
@@ -71,4 +72,21 @@ inline void FillFullNet() {
   CommentCount = MaxComment;
   DotCount = MaxDot;
   ConnCount = MaxConn;
+}
+
+// The full net with the names its links stand for: every ZEP has a function from one of
+// the lists, input A from a ZEP through a delay, input B from an Input, and an Output of
+// its name, so resolving and routing meet every reference (768 connections are asked for).
+inline void SetUpNamedFullNet() {
+  ResetNetDef();
+  FillFullNet();
+  for (int i = 1; i <= ZEPCount; ++i) {
+    TZEPText& text = ZEPText[i];
+    const TZEPLink& link = ZEPLink[i];
+    text.FuncName = FunctionNameOf(link.FuncCode);
+    const bool fed = link.AIndex >= 1 && link.AIndex <= ZEPCount;
+    text.SourceA = fed ? ZEPText[link.AIndex].Name : TName("Non");
+    text.SourceB = InputName[link.BIndex];
+    OutputName[i] = text.Name;
+  }
 }

@@ -18,7 +18,7 @@ _plexor_net() {
     case $command in
       dump) options="--rebuild --help" ;;
       save) options="--rebuild --date --help" ;;
-      check) options="--help" ;;
+      check) options="--json --help" ;;
       render) options="--scale --mono --size --rebuild --help" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

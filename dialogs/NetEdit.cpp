@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
+#include <climits>
 
 #include "dialogs/EditPictures.h"
 #include "dialogs/PaintArea.h"
@@ -17,6 +18,7 @@
 #include "model/FuncNames.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "model/NetRules.h"
 #include "platform/FocusButtons.h"
 #include "platform/Guard.h"
 #include "platform/RadioGroup.h"
@@ -290,7 +292,8 @@ void TNetEditForm::ShowZEP(int z) {
   ZEPNumUD->SetPosition(z);
   ShowSource(InputA(), link.AKind, link.ADelay);
   ShowSource(InputB(), link.BKind, link.BDelay);
-  OutLengthUD->SetPosition(ZEPPos[z].OutLength - 2);
+  // The line length offered is the stored one less 2; a file may hold any Integer there.
+  OutLengthUD->SetPosition(static_cast<int>(std::max<long long>(ZEPPos[z].OutLength - 2LL, INT_MIN)));
   RefillList(FunctionBox, OfferedFuncNames());
 }
 
@@ -302,7 +305,7 @@ void TNetEditForm::ShowDelay(const InputControls& input, bool shown) {
 
 // A source of no kind shows neither choice and keeps the list the box had.
 void TNetEditForm::ShowSource(const InputControls& input, int kind, int delay) {
-  if (kind == KindZEP || kind == KindZEPNoDelay) {
+  if (FedFromZEP(kind)) {
     ShowDelay(input, true);
     input.Radio->SetItemIndex(FromZEP);
     input.DelayEdit->setText(QString::number(delay));

@@ -5,6 +5,7 @@
 #include "drawing/ClipSurface.h"
 #include "drawing/InputArrow.h"
 #include "drawing/ZEPLabels.h"
+#include "model/FuncNames.h"
 
 namespace {
 

@@ -2,10 +2,6 @@
 // The texts a ZEP shows beside its circle, the same on the screen and on paper.
 #include <QString>
 
-// The function name for a function code: library name n for 1..64, user name n for
-// 100 + n, nothing for 0 or for a code whose name is not (or no longer) in its list.
-QString FunctionNameOf(int funcCode);
-
 struct DelayLabel {
   QString Text;            // empty: no label
   bool AfterScan = false;  // the source comes at or after the ZEP: one scan more

@@ -83,6 +83,16 @@ void PickElement(ElementKind kind, int index, EditFeedback& feedback) {
   SetPicked(true, feedback);
 }
 
+bool PickAlone(ElementKind kind, int index, EditFeedback& feedback) {
+  if (EditDialogOpen || !Pickable(kind) || index < 1 || index > CountOf(kind)) return false;
+  DropStaleCurrents();
+  for (ElementKind other : ElementKinds)
+    if (CurrentOf(other) != 0 && Pickable(other) && !(other == kind && CurrentOf(other) == index))
+      Deselect(other, feedback);
+  PickElement(kind, index, feedback);
+  return true;
+}
+
 void PlaceElement(ElementKind kind, TGridPoint at, EditFeedback& feedback) {
   const int k = CurrentOf(kind);
   SetElementPoint(kind, k, at);

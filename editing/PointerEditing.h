@@ -12,5 +12,9 @@ void PointerReleased(Qt::MouseButton button, int x, int y, EditFeedback& feedbac
 
 // Makes element `index` of `kind` current and picked (Select mode).
 void PickElement(ElementKind kind, int index, EditFeedback& feedback);
+// Picks element `index` of `kind` as a click on it would when nothing is current: every
+// other current element is deselected first, as a right click deselects it. In the number
+// view only a ZEP can be picked; false when nothing was picked.
+bool PickAlone(ElementKind kind, int index, EditFeedback& feedback);
 // Moves the current element of `kind` to the grid point and ends its pick.
 void PlaceElement(ElementKind kind, TGridPoint at, EditFeedback& feedback);

@@ -2,6 +2,7 @@
 
 #include "model/ElementEdit.h"
 #include "model/NetDef.h"
+#include "model/NetRules.h"
 #include "model/ZEPMove.h"
 
 namespace {
@@ -17,8 +18,6 @@ int FindInputName(const QString& text) {
     if (InputName[k].Str() == text) return k;
   return 0;
 }
-
-bool FedFromZEP(int kind) { return kind == KindZEP || kind == KindZEPNoDelay; }
 
 bool Within(int index, int count) { return index >= 1 && index <= count; }
 
@@ -65,7 +64,7 @@ void ChooseFunction(int z, const QString& text) {
   for (int u = 1; u <= UserFuncCount; ++u) {
     if (UserFuncName[u].Str() != text) continue;
     ZEPText[z].FuncName = UserFuncName[u];
-    ZEPLink[z].FuncCode = 100 + u;
+    ZEPLink[z].FuncCode = UserFuncBase + u;
     return;
   }
 }

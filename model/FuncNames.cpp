@@ -1,9 +1,12 @@
 #include "model/FuncNames.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
+#include "model/NetRules.h"
 #include "platform/Errors.h"
 
 namespace {
@@ -108,6 +111,23 @@ TListImport ImportLibFuncList(const QString& path) {
   return result;
 }
 
+QString FunctionNameOf(int funcCode) {
+  if (funcCode >= 1 && funcCode <= std::min(LibFuncCount, MaxLibFunc)) return LibFuncName[funcCode];
+  const long long user = static_cast<long long>(funcCode) - UserFuncBase;
+  if (user >= 1 && user <= std::min(UserFuncCount, MaxUserFunc)) return UserFuncName[static_cast<int>(user)];
+  return QString();
+}
+
+FuncCodeIndex::FuncCodeIndex() {
+  user_.AddAll(UserFuncName, UserFuncCount);
+  library_.AddAll(LibFuncName, LibFuncCount);
+}
+
+int FuncCodeIndex::CodeOf(const QByteArray& name) const {
+  if (const int u = user_.Find(name)) return UserFuncBase + u;
+  return library_.Find(name);
+}
+
 bool FuncNameInUse(const TName& name) {
   for (int z = 1; z <= ZEPCount; ++z)
     if (ZEPText[z].FuncName == name) return true;
@@ -125,7 +145,7 @@ void ReleaseFuncName(const TName& name) {
 bool RemoveFuncName(const TName& name) {
   if (const int u = FindExact(UserFuncName, UserFuncCount, name); u > 0) {
     RemoveAt(UserFuncName, UserFuncCount, u);
-    LowerCodesAbove(101, 100 + MaxUserFunc, u);
+    LowerCodesAbove(UserFuncBase + 1, UserFuncBase + MaxUserFunc, u);
     return true;
   }
   if (const int j = FindExact(LibFuncName, LibFuncCount, name); j > 0) {

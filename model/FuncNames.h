@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/LinkResolution.h"
 #include "model/NetDef.h"
 
 inline const QString LibraryFullMessage = QStringLiteral("Sorry! The system cannot append any more Library !");
@@ -33,6 +34,23 @@ struct TListImport {
 // fits. Raises EInOutError when the file cannot be opened or read; names appended before
 // a read failure stay.
 TListImport ImportLibFuncList(const QString& path);
+
+// The function name for a function code: library name n for 1..64, user name n for
+// UserFuncBase + n, nothing for 0 or for a code whose name is not (or no longer) in its list.
+QString FunctionNameOf(int funcCode);
+
+// The function code a ZEP's function name resolves to, as loading resolves it: the user
+// list first, then the library list, letter case ignored, the first entry winning; 0 when
+// neither list holds it. Built once per pass over the ZEPs.
+class FuncCodeIndex {
+public:
+  FuncCodeIndex();
+  int CodeOf(const QByteArray& name) const;
+
+private:
+  NameIndex user_;
+  NameIndex library_;
+};
 
 // True when some ZEP's FuncName is exactly the name.
 bool FuncNameInUse(const TName& name);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "model/FuncNames.h"
+#include "model/NetRules.h"
 #include "platform/Errors.h"
 #include "platform/LatinText.h"
 #include "platform/StrToInt.h"
@@ -42,8 +44,7 @@ int NameIndex::Find(const QByteArray& name) const {
 }
 
 bool TSourceLink::SameAs(int kind, int delay, int index) const {
-  const auto zep = [](int k) { return k >= KindZEP; };
-  if (zep(Kind) || zep(kind)) return zep(Kind) && zep(kind) && Delay == delay && Index == index;
+  if (FedFromZEP(Kind) || FedFromZEP(kind)) return FedFromZEP(Kind) && FedFromZEP(kind) && Delay == delay && Index == index;
   if (Kind == KindInput || kind == KindInput) return Kind == kind && Index == index;
   return Kind == kind;
 }
@@ -81,21 +82,28 @@ TSourceLink SourceResolver::Resolve(const QByteArray& text, TName* bare) const {
   return {};
 }
 
+bool SourceResolver::ReadsBackAs(const QByteArray& text, int kind, int delay, int index) const {
+  try {
+    return Resolve(text).SameAs(kind, delay, index);
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+QByteArray SourceResolver::SourceText(const TName& name, int kind, int delay, int index) const {
+  QByteArray bare = name.Bytes();
+  if (delay == 0 && (kind == KindInput || ReadsBackAs(bare, kind, delay, index))) return bare;
+  QByteArray suffixed = bare + '-' + QByteArray::number(delay);
+  if (delay != 0 || ReadsBackAs(suffixed, kind, delay, index)) return suffixed;
+  return bare;
+}
+
 namespace {
 
 // The user list is searched first, so a name in both lists is the user's function.
 void ResolveFunctions() {
-  NameIndex user;
-  user.AddAll(UserFuncName, UserFuncCount);
-  NameIndex library;
-  library.AddAll(LibFuncName, LibFuncCount);
-  for (int i = 1; i <= ZEPCount; ++i) {
-    const QByteArray name = ZEPText[i].FuncName.Bytes();
-    int code = user.Find(name);
-    if (code > 0) code += 100;
-    else code = library.Find(name);
-    ZEPLink[i].FuncCode = code;
-  }
+  const FuncCodeIndex functions;
+  for (int i = 1; i <= ZEPCount; ++i) ZEPLink[i].FuncCode = functions.CodeOf(ZEPText[i].FuncName.Bytes());
 }
 
 TSourceLink ResolveSource(const SourceResolver& resolver, TName& source, ShortString<255>& rest) {

@@ -58,6 +58,14 @@ public:
   // The link of `text`; `bare` receives the name that is stored when a delay suffix is
   // taken off. Raises EConvertError on a delay that is no integer.
   TSourceLink Resolve(const QByteArray& text, TName* bare = nullptr) const;
+  // True when `text` reads back as that link; a text that would not load never does.
+  bool ReadsBackAs(const QByteArray& text, int kind, int delay, int index) const;
+  // The text a file stores for a source so that it reads back to the link it has: its
+  // name, with "-" and the delay when the delay is not 0. When the bare name would read as
+  // another element (a ZEP fed without delay while an Input bears the same name), "-0" is
+  // added, and the link survives. Names several elements bear may still read back as
+  // another element.
+  QByteArray SourceText(const TName& name, int kind, int delay, int index) const;
 
 private:
   NameIndex inputs_;

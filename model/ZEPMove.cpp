@@ -2,6 +2,7 @@
 
 #include "model/LinkResolution.h"
 #include "model/NetDef.h"
+#include "model/NetRules.h"
 
 namespace {
 
@@ -19,8 +20,6 @@ void MoveEntry(Table<T, MaxZEP>& table, int from, int to) {
   for (int k = from; k < to; ++k) table[k] = table[k + 1];
   table[to] = moving;
 }
-
-bool FedFromZEP(int kind) { return kind == KindZEP || kind == KindZEPNoDelay; }
 
 void FollowMove(int kind, int& index, int from, int to) {
   if (FedFromZEP(kind) && index >= 1 && index <= ZEPCount) index = NumberAfterMove(index, from, to);

@@ -85,26 +85,10 @@ private:
     }
   }
 
-  // A source as a text that reads back to the link it has: its name, with "-" and the
-  // delay when the delay is not 0 (a negative one, which only a file can give, too). When
-  // the bare name would read as another element (a ZEP fed without delay while an Input
-  // bears the same name), "-0" is written, and the link survives.
+  // A source as a text that reads back to the link it has (a negative delay, which only a
+  // file can give, is written too).
   void PutSource(const TName& name, int kind, int delay, int index) {
-    const QByteArray bare = name.Bytes();
-    Put(bare);
-    if (delay != 0 || (kind != KindInput && !ReadsBackAs(bare, kind, delay, index) &&
-                       ReadsBackAs(bare + "-0", kind, delay, index))) {
-      Put('-');
-      PutNumber(delay);
-    }
-  }
-
-  bool ReadsBackAs(const QByteArray& text, int kind, int delay, int index) const {
-    try {
-      return resolver_.Resolve(text).SameAs(kind, delay, index);
-    } catch (const RuntimeError&) {
-      return false;  // a text that would not load is no candidate
-    }
+    Put(resolver_.SourceText(name, kind, delay, index));
   }
 
   void ZEPLine(int i) {

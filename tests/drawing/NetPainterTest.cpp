@@ -2,6 +2,7 @@
 // connections, grid, colours, fonts and the label boxes.
 #include "drawing/NetPainter.h"
 #include "drawing/ZEPLabels.h"
+#include "model/FuncNames.h"
 
 #include "DrawingFixture.h"
 #include "bench/FullNet.h"

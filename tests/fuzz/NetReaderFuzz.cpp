@@ -1,4 +1,5 @@
-// libFuzzer target: the ".net" reader on any bytes, with the save and reload round trip.
+// libFuzzer target: the ".net" reader on any bytes, painting and checking what it read, with
+// the save and reload round trip.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

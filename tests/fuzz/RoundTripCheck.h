@@ -1,19 +1,24 @@
 #pragma once
 // The reader's robustness check, shared by the fuzz target and the regression test that
-// replays its findings: any bytes load without a fault, and a net that loads without error
-// saves to a file that loads back to equal tables and saves to the same bytes again.
+// replays its findings: any bytes load without a fault, a net that loads without error
+// paints at the largest and smallest scale steps and passes the net checks without a fault, and saves to a
+// file that loads back to equal tables and saves to the same bytes again.
 #include <QBuffer>
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
+#include "drawing/NetPainter.h"
 #include "drawing/Routing.h"
+#include "drawing/ViewScale.h"
+#include "model/NetChecks.h"
 #include "model/NetDef.h"
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
 #include "platform/Errors.h"
 #include "platform/Prompts.h"
+#include "support/RecordingSurface.h"
 
 namespace roundtrip {
 
@@ -107,10 +112,28 @@ inline QString LongLine(const QByteArray& text) {
   return {};
 }
 
+// Whatever a file holds is painted and checked; a fault in the arithmetic over its values
+// shows under the sanitizers. The largest step gives the largest pixel values, the
+// smallest draws numbers instead of labels.
+inline void PaintAndCheck() {
+  CanvasWidth = 200;
+  CanvasHeight = 200;
+  for (int scale : {1, 6}) {
+    Scale = scale;
+    ComputeViewMetrics();
+    RecordingSurface surface;
+    PaintNet(surface, PaintAreaWidth(), PaintAreaHeight(), QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()));
+  }
+  Scale = 2;
+  ComputeViewMetrics();
+  CheckNet(TCanvasSize{CanvasWidth, CanvasHeight});
+}
+
 // Empty when the bytes pass; otherwise what went wrong.
 inline QString CheckRoundTrip(const QByteArray& bytes) {
   const QDate date(2024, 3, 7);
   if (!LoadBytes(bytes).isEmpty()) return {};
+  PaintAndCheck();
   const bool functions = ListCanBeWritten(LibFuncName, LibFuncCount) && ListCanBeWritten(UserFuncName, UserFuncCount);
   const QStringList loaded = Snapshot(functions);
   const QByteArray saved = NetFileText(date);
@@ -129,6 +152,7 @@ inline QString CheckRoundTrip(const QByteArray& bytes) {
   // The routes of whatever was read, and their file, must stay inside the tables too.
   RebuildRoutes();
   if (ConnCount < 0 || ConnCount > MaxConn) return QStringLiteral("connection count outside the table");
+  PaintAndCheck();
   return LongLine(NetFileText(date));
 }
 

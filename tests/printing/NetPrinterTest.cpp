@@ -5,6 +5,7 @@
 #include "printing/NetPrinter.h"
 #include "printing/PrintSampleNet.h"
 #include "drawing/ZEPLabels.h"
+#include "model/FuncNames.h"
 #include "support/RecordingSurface.h"
 
 namespace {

@@ -159,10 +159,11 @@ TEST_F(PlexorNet, SaveWritesWithTheEditorsWriter) {
   EXPECT_FALSE(QFile::exists(temp.File("out.net")));
 }
 
-TEST_F(PlexorNet, CheckReportsEachDoubtfulReference) {
-  const ToolRun clean = Start({"check", Examples + "all-kinds.net"});
+TEST_F(PlexorNet, CheckPrintsTheNetChecksAsLinesOrJson) {
+  const ToolRun clean = Start({"check", Examples + "filter-chain.net"});
   EXPECT_EQ(clean.Exit, 0);
   EXPECT_EQ(clean.Out, "");
+  EXPECT_EQ(Start({"check", Examples + "filter-chain.net", "--json"}).Out, "[]\n");
 
   QByteArray text = "[ZEPList]\r\nLibrary = Add\r\n[ZEP]\r\n"
                     "Mix = 10,10,3,Add,Ghost,Late-2\r\n"
@@ -170,17 +171,23 @@ TEST_F(PlexorNet, CheckReportsEachDoubtfulReference) {
                     "mix = 30,10,3,Non,Non,Late\r\n"
                     "[InData]\r\nIn = 0,0\r\nIN = 0,5\r\n"
                     "[OutData]\r\nMix = 40,10\r\nNobody = 40,20\r\n[Dot]\r\n";
-  for (int i = 0; i < 65; ++i) text += "* = 1,1\r\n";
-  const ToolRun run = Start({"check", Write("doubtful.net", text)});
+  for (int i = 1; i <= 65; ++i) text += "* = " + QByteArray::number(i) + ",1\r\n";
+  const QString path = Write("doubtful.net", text);
+  const ToolRun run = Start({"check", path});
   EXPECT_EQ(run.Exit, 2);
   EXPECT_EQ(run.Out,
-            "Capacity: the file holds more than 64 Dots; the rest was not read\n"
-            "ZEP 1 \"Mix\": input A source \"Ghost\" resolves to nothing\n"
-            "ZEP 1 \"Mix\": input B from ZEP 2 \"Late\" carries an extra scan of delay (3 in all)\n"
-            "ZEP 2 \"Late\": function \"Sub\" found in neither list\n"
-            "ZEP 3 \"mix\": name also borne by ZEP 1\n"
-            "Input 2 \"IN\": name also borne by Input 1\n"
-            "Output 2 \"Nobody\": names no ZEP\n");
+            "error ZEP 1 Mix: input A source \"Ghost\" resolves to nothing\n"
+            "error ZEP 2 Late: function \"Sub\" is in neither list\n"
+            "error ZEP 3 mix: has no function\n"
+            "error Output 2 Nobody: names no ZEP\n");
+  EXPECT_EQ(run.Err, "the file holds more than 64 Dots; the rest was not read\n");
+
+  const ToolRun json = Start({"check", path, "--json"});
+  EXPECT_EQ(json.Exit, 2);
+  const QJsonArray findings = QJsonDocument::fromJson(json.Out).array();
+  ASSERT_EQ(findings.size(), 4);
+  EXPECT_EQ(findings[3].toObject(), (QJsonObject{{"severity", "error"}, {"kind", "Output"}, {"number", 2},
+                                                 {"name", "Nobody"}, {"message", "names no ZEP"}}));
   EXPECT_EQ(Start({"check", temp.File("missing.net")}).Exit, 1);
 }
 
@@ -286,7 +293,7 @@ TEST_F(PlexorNet, UsageAndHelp) {
       {{"--help"}, 0, "usage: plexor-net COMMAND", ""},
       {{"dump", "--help"}, 0, "usage: plexor-net dump FILE.net [--rebuild]", ""},
       {{"save", "--help"}, 0, "usage: plexor-net save IN.net OUT.net", ""},
-      {{"check", "--help"}, 0, "usage: plexor-net check FILE.net", ""},
+      {{"check", "--help"}, 0, "usage: plexor-net check FILE.net [--json]", ""},
       {{"render", "a.net", "b.gif"}, 64, "", "plexor-net render: the output must end in .png, .svg or .pdf"},
   };
   for (const Case& c : cases) {
