@@ -10,23 +10,12 @@
 
 #include "bench/Floors.h"
 #include "bench/FullNet.h"
+#include "bench/SilentPrompts.h"
 #include "drawing/Routing.h"
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
-#include "platform/Prompts.h"
 
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-  void Warning(const QString&) override {}
-  Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
-  Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
-  Answer AskYesNo(const QString&) override { return Answer::No; }
-  void ShowError(const QString&) override {}
-  std::optional<QString> OpenFile(const QString&, const QString&) override { return std::nullopt; }
-  std::optional<QString> SaveFile(const QString&, const QString&) override { return std::nullopt; }
-};
 
 QByteArray FullNetText() {
   SetUpNamedFullNet();

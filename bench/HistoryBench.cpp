@@ -7,12 +7,12 @@
 #include <unistd.h>
 
 #include "bench/FullNet.h"
+#include "bench/SilentPrompts.h"
 #include "drawing/Routing.h"
 #include "model/ElementEdit.h"
 #include "model/NetChange.h"
 #include "model/NetHistory.h"
 #include "netfile/RecoveryCopy.h"
-#include "platform/Prompts.h"
 
 namespace {
 
@@ -30,17 +30,6 @@ void MoveZEP(int step) {
   ZEPPos[k].X += (step / MaxZEP) % 2 ? -1 : 1;
   RebuildRoutes();
 }
-
-class SilentPrompts : public Prompts {
-public:
-  void Warning(const QString&) override {}
-  Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
-  Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
-  Answer AskYesNo(const QString&) override { return Answer::No; }
-  void ShowError(const QString&) override {}
-  std::optional<QString> OpenFile(const QString&, const QString&) override { return std::nullopt; }
-  std::optional<QString> SaveFile(const QString&, const QString&) override { return std::nullopt; }
-};
 
 qint64 ResidentBytes() {
   std::ifstream statm("/proc/self/statm");
