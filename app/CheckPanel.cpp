@@ -25,7 +25,8 @@ QString PanelTitle(qsizetype count) {
 
 }  // namespace
 
-CheckPanel::CheckPanel(TNetForm* form) : QDockWidget(PanelTitle(0), form), form_(form), list_(new QListWidget(this)) {
+CheckPanel::CheckPanel(TNetForm* form)
+    : QDockWidget(PanelTitle(0), form), form_(form), list_(new QListWidget(this)), central_(form->centralWidget()) {
   setObjectName(QStringLiteral("CheckPanel"));
   setAllowedAreas(Qt::BottomDockWidgetArea);
   setFeatures(QDockWidget::DockWidgetClosable);
@@ -42,7 +43,7 @@ CheckPanel::CheckPanel(TNetForm* form) : QDockWidget(PanelTitle(0), form), form_
   connect(&NetEvents::Instance(), &NetEvents::Saved, this, [this] { NetSaved(); });
   // The canvas area is laid out by hand below the tool panel; it follows the room the
   // panel leaves it.
-  form->centralWidget()->installEventFilter(this);
+  central_->installEventFilter(this);
 }
 
 void CheckPanel::Open() {
@@ -97,7 +98,7 @@ void CheckPanel::showEvent(QShowEvent* event) {
 }
 
 bool CheckPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == form_->centralWidget() && event->type() == QEvent::Resize) form_->FormResize();
+  if (watched == central_ && event->type() == QEvent::Resize) form_->FormResize();
   // The list lets Enter travel on to its parents after activating; taken here, it never
   // reaches the main window's key map, which would open the properties dialog.
   if (watched == list_ && event->type() == QEvent::KeyPress) {

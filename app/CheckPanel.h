@@ -33,5 +33,6 @@ private:
 
   TNetForm* form_;
   QListWidget* list_;
+  QWidget* central_;  // the main window's canvas area, whose resizes lay it out again
   QList<TFinding> findings_;
 };

@@ -72,7 +72,12 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   UpdateActions();
 }
 
-TNetForm::~TNetForm() { qApp->removeEventFilter(this); }
+TNetForm::~TNetForm() {
+  qApp->removeEventFilter(this);
+  // The central widget outlives this part of the window while the base classes are torn
+  // down; the check panel must not hear its last resize events then.
+  centralWidget()->removeEventFilter(Checks);
+}
 
 QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::*handler)(),
                            const QKeySequence& shortcut) {
