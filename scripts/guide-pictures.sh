@@ -43,6 +43,8 @@ cleanup() {
 }
 trap cleanup EXIT
 cp "$build/app/plexor" examples/*.net "$work/"
+# Recovery copies go to a data folder of the script's own.
+export XDG_DATA_HOME=/tmp/plexor-guide/data
 printf '[Position]\r\nLeft=0\r\nTop=0\r\nWidth=800\r\nHeight=560\r\n' >"$work/Net.ini"
 
 d=90
@@ -65,7 +67,7 @@ shot() {
 # Where things are in the window: the menu bar's "File" at (20, 8), its fourth item "Recent
 # Nets" at (60, 72); the canvas starts 48 pixels down, and at 100 % a grid unit is 16 pixels,
 # so ZEP "Lowpass" of filter-chain.net, at grid point (10, 6), has its centre at (160, 144).
-(cd "$work" && ./plexor "$work/filter-chain.net" >/dev/null 2>&1) &
+(cd "$work" && exec ./plexor "$work/filter-chain.net" >/dev/null 2>&1) &
 app=$!
 sleep 3
 shot start 800 560
@@ -78,3 +80,22 @@ key Escape Escape
 click 160 144              # pick ZEP "Lowpass"
 key Return                 # and open its properties dialog
 shot properties 1040 440
+key Escape                 # leave the dialog without saving
+kill "$app"; wait "$app" 2>/dev/null || true
+
+# The checks panel on a net with findings; then an unsaved change, a killed program and
+# the question the next start asks.
+(cd "$work" && exec ./plexor "$work/all-kinds.net" >/dev/null 2>&1) &
+app=$!
+sleep 3
+key Return                 # "Start"
+key F9                     # View / Check Net
+shot check-panel 800 560
+click 207 8                # "Append Element", then its first item "Append ZEP"
+key Down Return
+sleep 3                    # the recovery copy is written within two seconds of a change
+kill -9 "$app"; wait "$app" 2>/dev/null || true
+(cd "$work" && exec ./plexor >/dev/null 2>&1) &
+app=$!
+sleep 3
+shot restore-question 1024 768
