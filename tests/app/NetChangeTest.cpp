@@ -18,6 +18,7 @@
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -41,10 +42,8 @@ class NetChangeTest : public ::testing::Test {
 public:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
-    dialog = new TNetEditForm(form.get());  // the main window owns it
-    form->SetEditForm(dialog);
-    form->setEnabled(true);  // as after "Start"
+    form = StartedForm(tmp.Path(), prompts);
+    dialog = form->EditForm();
     NetworkDataPath = tmp.Path();
     BuiltDataPath = tmp.Path();
     QObject::connect(&NetEvents::Instance(), &NetEvents::Changed, &listener,

@@ -25,6 +25,7 @@
 #include "platform/UpDown.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -88,10 +89,8 @@ class NetEditTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
-    dialog = new TNetEditForm(form.get());  // the main window owns it
-    form->SetEditForm(dialog);
-    form->setEnabled(true);  // as after "Start"
+    form = StartedForm(tmp.Path(), prompts);
+    dialog = form->EditForm();
     BuildNet();
   }
   void TearDown() override { dialog->hide(); }
