@@ -1,6 +1,7 @@
 #include "drawing/CanvasRender.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -17,16 +18,23 @@ constexpr double MetresPerInch = 0.0254;
 
 }  // namespace
 
-void PaintWholeCanvas(QPainter& painter, int pixelsPerInch) {
+QRect WholePaintArea() { return QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()); }
+
+void PaintWholeCanvas(QPainter& painter, int pixelsPerInch) { PaintCanvasArea(painter, WholePaintArea(), pixelsPerInch); }
+
+void PaintCanvasArea(QPainter& painter, const QRect& area, int pixelsPerInch) {
+  if (area.topLeft() != QPoint(0, 0)) painter.translate(-area.topLeft());
+  // The painter's background starts at the canvas's corner.
+  if (area.left() < 0 || area.top() < 0) painter.fillRect(area, Qt::white);
   PainterSurface surface(painter, pixelsPerInch);
-  const int width = PaintAreaWidth();
-  const int height = PaintAreaHeight();
-  PaintNet(surface, width, height, QRect(0, 0, width, height));
+  const int width = std::max(PaintAreaWidth(), area.right() + 1);
+  const int height = std::max(PaintAreaHeight(), area.bottom() + 1);
+  PaintNet(surface, width, height, area);
 }
 
-QImage RenderCanvasImage() {
-  const qint64 width = PaintAreaWidth();
-  const qint64 height = PaintAreaHeight();
+QImage RenderCanvasImage(const QRect& area) {
+  const qint64 width = area.width();
+  const qint64 height = area.height();
   if (width <= 0 || height <= 0 || width * height > MaxRenderImagePixels) return {};
   QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
   if (image.isNull()) return {};
@@ -34,22 +42,22 @@ QImage RenderCanvasImage() {
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
-  PaintWholeCanvas(painter);
+  PaintCanvasArea(painter, area);
   return image;
 }
 
-double PdfPageFit() {
-  const double longest = std::max(PaintAreaWidth(), PaintAreaHeight());
+double PdfPageFit(const QRect& area) {
+  const double longest = std::max(area.width(), area.height());
   const double limit = double(MaxPdfPageInches) * RenderPixelsPerInch;
   return longest > limit ? limit / longest : 1.0;
 }
 
-QByteArray CanvasPdf(double factor) {
+QByteArray CanvasPdf(double factor, const QRect& area) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  const int width = std::max(1, PaintAreaWidth());
-  const int height = std::max(1, PaintAreaHeight());
+  const int width = std::max(1, area.width());
+  const int height = std::max(1, area.height());
   QPdfWriter writer(&buffer);
   writer.setResolution(RenderPixelsPerInch);
   const double pointsPerPixel = factor * 72.0 / RenderPixelsPerInch;
@@ -59,7 +67,7 @@ QByteArray CanvasPdf(double factor) {
   QPainter painter;
   if (!painter.begin(&writer)) return {};
   painter.scale(factor, factor);
-  PaintWholeCanvas(painter);
+  PaintCanvasArea(painter, area);
   painter.end();
   return bytes;
 }

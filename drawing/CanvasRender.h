@@ -12,22 +12,29 @@ inline constexpr int RenderPixelsPerInch = 96;
 // The largest image rendered in memory, in pixels (400 MB at four bytes a pixel).
 inline constexpr qint64 MaxRenderImagePixels = 100'000'000;
 
-// Paints the whole paint area (Pitch × canvas size) with the painter.
+// The whole paint area (Pitch × canvas size), in pixels.
+QRect WholePaintArea();
+
+// Paints the whole paint area with the painter.
 void PaintWholeCanvas(QPainter& painter, int pixelsPerInch = RenderPixelsPerInch);
 
-// The whole canvas as an image; a null image when it would exceed MaxRenderImagePixels or
-// cannot be allocated.
-QImage RenderCanvasImage();
+// Paints `area` (paint-area pixels) with the painter, its top-left corner at the device's
+// origin. Parts of it beyond the paint area are drawn as the canvas would go on there.
+void PaintCanvasArea(QPainter& painter, const QRect& area, int pixelsPerInch = RenderPixelsPerInch);
+
+// The area as an image; a null image when it would exceed MaxRenderImagePixels or cannot
+// be allocated.
+QImage RenderCanvasImage(const QRect& area = WholePaintArea());
 
 // Common PDF readers refuse pages beyond 200 inches a side.
 inline constexpr int MaxPdfPageInches = 200;
 
-// The factor that brings the canvas's PDF page within MaxPdfPageInches: 1 when it fits.
-double PdfPageFit();
+// The factor that brings the area's PDF page within MaxPdfPageInches: 1 when it fits.
+double PdfPageFit(const QRect& area = WholePaintArea());
 
-// The whole canvas on one PDF page of the canvas's own size times `factor`, as the bytes
-// of its file; empty when the page cannot be painted.
-QByteArray CanvasPdf(double factor = 1.0);
+// The area on one PDF page of its own size times `factor`, as the bytes of its file;
+// empty when the page cannot be painted.
+QByteArray CanvasPdf(double factor = 1.0, const QRect& area = WholePaintArea());
 
 // That page written to a file, atomically (WriteFileAtomically); false when the file
 // cannot be written, which then stays as it was.

@@ -129,6 +129,8 @@ void PaintConnection(DrawSurface& surface, int k) {
   }
 }
 
+}  // namespace
+
 void PaintElements(DrawSurface& surface) {
   SetDrawFont(surface);
   const Metrics m = CurrentMetrics(surface);
@@ -147,6 +149,8 @@ void PaintElements(DrawSurface& surface) {
   surface.SetPen(Colors::Black, LinePenWidth(), PenStyle::Solid);
   for (int k = 1; k <= Bounded(ConnCount, MaxConn); ++k) PaintConnection(surface, k);
 }
+
+namespace {
 
 void PaintAll(DrawSurface& surface, int width, int height, const QRect& area) {
   PaintBackground(surface, area);

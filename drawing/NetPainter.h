@@ -10,6 +10,9 @@
 // element are recorded, whether or not it meets `exposed`.
 void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed);
 
+// The elements alone, without background and grid, recording the label boxes.
+void PaintElements(DrawSurface& surface);
+
 // Records the label boxes as a paint would, without drawing (for a canvas not on screen).
 void RecordLabelBoxes(DrawSurface& surface);
 

@@ -273,6 +273,24 @@ TEST_F(PlexorNet, RenderPrintsNothingButItsOwnWithOrWithoutADisplay) {
   EXPECT_TRUE(Read(temp.File("big.pdf")).contains("/MediaBox [0 0 14400.000000 14400.000000]"));
 }
 
+// --fit cuts the picture to the net with 2 units around it: at 16 pixels a unit the Inputs'
+// texts start 3 pixels right of the canvas's left edge, the ZEP's name 5 units down, and
+// Input2's number ends 12 units down; the Output's line reaches 16 units right.
+TEST_F(PlexorNet, RenderFitDrawsOnlyTheNetWithTwoUnitsAround) {
+  const QString in = Write("new.net", NewExample);
+  const ToolRun run = Start({"render", in, temp.File("fit.png"), "--fit"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  const QImage fit(temp.File("fit.png"));
+  EXPECT_EQ(fit.size(), QSize(21 * 16, 12 * 16));
+  ASSERT_EQ(Start({"render", in, temp.File("whole.png"), "--size", "30,20"}).Exit, 0);
+  const QImage whole(temp.File("whole.png"));
+  // The same drawing, moved: canvas pixel (x, y) is fit pixel (x + 32, y - 32).
+  EXPECT_EQ(fit.copy(32, 0, 19 * 16, 12 * 16), whole.copy(0, 32, 19 * 16, 12 * 16));
+  for (int y = 0; y < fit.height(); ++y) ASSERT_EQ(fit.pixel(5, y), qRgb(255, 255, 255)) << y;
+
+  EXPECT_EQ(Start({"render", in, temp.File("fit.svg"), "--fit", "--size", "30,20"}).Exit, 64);
+}
+
 TEST_F(PlexorNet, UsageAndHelp) {
   struct Case {
     QStringList args;

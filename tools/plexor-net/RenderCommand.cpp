@@ -1,16 +1,20 @@
 // plexor-net render: the net drawn by the editor's painter onto a PNG image, an SVG file
-// or a PDF page, on the canvas that "Adjust size to data" gives it or one of a given size.
+// or a PDF page, on the canvas that "Adjust size to data" gives it or one of a given size,
+// or cut to the net's own extent.
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgGenerator>
 
 #include "drawing/CanvasRender.h"
+#include "drawing/NetExtent.h"
+#include "drawing/NetPainter.h"
 #include "drawing/Routing.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
 #include "platform/AtomicWrite.h"
 #include "platform/Errors.h"
+#include "platform/PainterSurface.h"
 #include "tools/plexor-net/NetCommands.h"
 #include "tools/plexor-net/ToolSupport.h"
 
@@ -18,16 +22,18 @@ namespace {
 
 const char* const RenderUsage =
     "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
-    "                         [--rebuild]\n";
+    "                         [--fit] [--rebuild]\n";
 const char* const RenderHelp =
     "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
-    "                         [--rebuild]\n"
+    "                         [--fit] [--rebuild]\n"
     "Loads the net as the editor does and draws it as the editor's canvas shows it, as a PNG\n"
     "image, an SVG drawing or one PDF page, chosen by the output file's extension.\n"
     "  --scale N    the scale step, 1 (largest) to 6 (smallest, numbers only); default 2\n"
     "  --mono       monochrome drawing\n"
     "  --size W,H   the canvas in grid units, each 1..1000; default: the net's extent as\n"
     "               \"Adjust size to data\" computes it\n"
+    "  --fit        draw only the part of the canvas the net covers, with 2 grid units\n"
+    "               around it\n"
     "  --rebuild    lay the connections again from the ZEP links first\n"
     "Text is sized for 96 pixels per inch; a PDF page that would exceed 200 inches a side is\n"
     "drawn smaller to fit, with a notice. Exit status: 0 done, 1 the file could not be\n"
@@ -54,6 +60,7 @@ struct RenderOptions {
   bool Mono = false;
   bool Rebuild = false;
   bool SizeGiven = false;
+  bool Fit = false;
   int Width = 0;
   int Height = 0;
 };
@@ -69,6 +76,9 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
     return Refuse(QStringLiteral("--scale takes a step from 1 to 6"));
   options.Mono = parsed.Flags.contains(QStringLiteral("--mono"));
   options.Rebuild = parsed.Flags.contains(QStringLiteral("--rebuild"));
+  options.Fit = parsed.Flags.contains(QStringLiteral("--fit"));
+  if (options.Fit && parsed.Values.contains(QStringLiteral("--size")))
+    return Refuse(QStringLiteral("--fit and --size cannot be given together"));
   if (parsed.Values.contains(QStringLiteral("--size"))) {
     const QStringList sides = parsed.Values.value(QStringLiteral("--size")).split(QLatin1Char(','));
     options.SizeGiven = true;
@@ -77,6 +87,15 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
       return Refuse(QStringLiteral("--size takes the width and height in grid units, W,H, each 1..1000"));
   }
   return true;
+}
+
+// The part of the canvas drawn: the whole of it, or the net's extent. An empty net fits
+// into the margins around the canvas's corner.
+QRect DrawnArea(const RenderOptions& options) {
+  if (!options.Fit) return WholePaintArea();
+  const auto extent = MeasureOffScreen(RenderPixelsPerInch, 1.0, [](DrawSurface& metrics) { return NetExtent(metrics); });
+  const TGridRect units = extent.value_or(TGridRect{-FitMargin, -FitMargin, FitMargin, FitMargin});
+  return QRect(QPoint(ToPixels(units.Left), ToPixels(units.Top)), QPoint(ToPixels(units.Right) - 1, ToPixels(units.Bottom) - 1));
 }
 
 void SetUpView(const RenderOptions& options) {
@@ -95,12 +114,12 @@ void SetUpView(const RenderOptions& options) {
 
 // The drawing as the bytes of its file; false, with the reason printed, when it cannot be
 // made.
-bool PngBytes(QByteArray& bytes) {
-  const QImage image = RenderCanvasImage();
+bool PngBytes(const QRect& area, QByteArray& bytes) {
+  const QImage image = RenderCanvasImage(area);
   if (image.isNull())
     return Refuse(QStringLiteral("an image of %1 x %2 pixels is too large; take a larger --scale, or SVG or PDF")
-                      .arg(PaintAreaWidth())
-                      .arg(PaintAreaHeight()));
+                      .arg(area.width())
+                      .arg(area.height()));
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (image.save(&buffer, "PNG")) return true;
@@ -110,24 +129,24 @@ bool PngBytes(QByteArray& bytes) {
 
 // The generator states the size in millimetres, which readers round up to one pixel more
 // than the drawing has; stated in pixels it equals the PNG's size exactly.
-QByteArray SizedInPixels(QByteArray svg) {
+QByteArray SizedInPixels(QByteArray svg, QSize size) {
   const qsizetype start = svg.indexOf("<svg ");
   const qsizetype end = svg.indexOf('\n', start);
   if (start < 0 || end < 0) return svg;
   const QByteArray head = QStringLiteral("<svg width=\"%1\" height=\"%2\"")
-                              .arg(PaintAreaWidth())
-                              .arg(PaintAreaHeight())
+                              .arg(size.width())
+                              .arg(size.height())
                               .toLatin1();
   return svg.replace(start, end - start, head);
 }
 
-bool SvgBytes(const QString& title, QByteArray& bytes) {
+bool SvgBytes(const QRect& area, const QString& title, QByteArray& bytes) {
   QBuffer drawing;
   drawing.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
   svg.setOutputDevice(&drawing);
-  svg.setSize(QSize(PaintAreaWidth(), PaintAreaHeight()));
-  svg.setViewBox(QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()));
+  svg.setSize(area.size());
+  svg.setViewBox(QRect(QPoint(0, 0), area.size()));
   svg.setResolution(RenderPixelsPerInch);
   svg.setTitle(title);
   QPainter painter;
@@ -135,38 +154,38 @@ bool SvgBytes(const QString& title, QByteArray& bytes) {
     PrintErrorLine(QStringLiteral("plexor-net render: the SVG drawing could not be made"));
     return false;
   }
-  PaintWholeCanvas(painter);
+  PaintCanvasArea(painter, area);
   painter.end();
-  bytes = SizedInPixels(drawing.data());
+  bytes = SizedInPixels(drawing.data(), area.size());
   return true;
 }
 
-bool PdfBytes(QByteArray& bytes) {
-  const double fit = PdfPageFit();
+bool PdfBytes(const QRect& area, QByteArray& bytes) {
+  const double fit = PdfPageFit(area);
   if (fit < 1)
     PrintErrorLine(QStringLiteral("plexor-net render: the page would exceed %1 inches; drawn at %2 %")
                        .arg(MaxPdfPageInches)
                        .arg(fit * 100, 0, 'f', 1));
-  bytes = CanvasPdf(fit);
+  bytes = CanvasPdf(fit, area);
   if (!bytes.isEmpty()) return true;
   PrintErrorLine(QStringLiteral("plexor-net render: the PDF page could not be made"));
   return false;
 }
 
-bool DrawingBytes(OutputKind kind, const QString& path, QByteArray& bytes) {
+bool DrawingBytes(OutputKind kind, const QRect& area, const QString& path, QByteArray& bytes) {
   switch (kind) {
-    case OutputKind::Png: return PngBytes(bytes);
-    case OutputKind::Svg: return SvgBytes(QFileInfo(path).completeBaseName(), bytes);
-    case OutputKind::Pdf: return PdfBytes(bytes);
+    case OutputKind::Png: return PngBytes(area, bytes);
+    case OutputKind::Svg: return SvgBytes(area, QFileInfo(path).completeBaseName(), bytes);
+    case OutputKind::Pdf: return PdfBytes(area, bytes);
   }
   return false;
 }
 
 // The whole drawing is made in memory first and then replaces the output in one step, so a
 // failure at any point leaves the old output as it was.
-bool WriteDrawing(OutputKind kind, const QString& path) {
+bool WriteDrawing(OutputKind kind, const QRect& area, const QString& path) {
   QByteArray bytes;
-  if (!DrawingBytes(kind, path, bytes)) return false;
+  if (!DrawingBytes(kind, area, path, bytes)) return false;
   try {
     WriteFileAtomically(path, bytes);
     return true;
@@ -180,7 +199,7 @@ bool WriteDrawing(OutputKind kind, const QString& path) {
 
 int RunRender(const QStringList& args) {
   ToolArgs parsed;
-  if (!ParseToolArgs(args, {QStringLiteral("--mono"), QStringLiteral("--rebuild")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
+  if (!ParseToolArgs(args, {QStringLiteral("--mono"), QStringLiteral("--rebuild"), QStringLiteral("--fit")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
                      RenderUsage, parsed))
     return ExitUsage;
   if (parsed.Help) {
@@ -192,5 +211,5 @@ int RunRender(const QStringList& args) {
   ConsolePrompts prompts;
   if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
   SetUpView(options);
-  return WriteDrawing(options.Kind, parsed.Positional[1]) ? 0 : 1;
+  return WriteDrawing(options.Kind, DrawnArea(options), parsed.Positional[1]) ? 0 : 1;
 }

@@ -13,7 +13,8 @@ const char* const Usage =
     "  dump FILE.net [--rebuild]                     print the tables as JSON\n"
     "  save IN.net OUT.net [--rebuild] [--date D]    load and write again\n"
     "  check FILE.net                                report doubtful references\n"
-    "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H] [--rebuild]\n"
+    "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H] [--fit]\n"
+    "         [--rebuild]\n"
     "Each command takes --help.\n";
 
 // The toolkit's own notes (a missing runtime folder, a platform plugin, fonts) are no
