@@ -1,15 +1,12 @@
 #include "app/CheckPanel.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 
 #include "app/NetHome.h"
-#include "app/PaintBox.h"
-#include "drawing/NetPainter.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "platform/Guard.h"
@@ -70,17 +67,9 @@ void CheckPanel::PickFinding(int row) {
   if (row < 0 || row >= findings_.size()) return;
   const TFinding& finding = findings_[row];
   if (!IsElement(finding.Kind)) return;
-  const ElementKind kind = ElementOf(finding.Kind);
-  if (finding.Number > CountOf(kind)) return;
-  const TGridPoint at = ElementPoint(kind, finding.Number);
-  QScrollArea* area = form_->ScrollBox;
-  const QPoint was(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
-  area->ensureVisible(ToPixels(at.X), ToPixels(at.Y), 4 * ZEPRadius, 4 * ZEPRadius);
-  // A scroll repaints the view, and a repaint of the whole view ends a pick's highlight;
-  // painted now, the highlight that follows stays.
-  if (QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()) != was)
-    form_->PaintBox->repaint();
-  form_->PickFoundElement(kind, finding.Number);
+  form_->PickFoundElement(ElementOf(finding.Kind), finding.Number);
+  // A pick hands the keyboard to the canvas; it stays here for the next finding.
+  list_->setFocus();
 }
 
 // A saved file that will not reload as drawn is worth the user's eye at once.
@@ -90,6 +79,12 @@ void CheckPanel::NetSaved() {
     return;
   }
   if (ReloadsOtherwise(CheckNet(TCanvasSize{CanvasWidth, CanvasHeight}))) Open();
+}
+
+void CheckPanel::closeEvent(QCloseEvent* event) {
+  // Left to itself the keyboard would go on to the next control, a printer offset field.
+  form_->FocusCanvas();
+  QDockWidget::closeEvent(event);
 }
 
 void CheckPanel::showEvent(QShowEvent* event) {
@@ -105,6 +100,10 @@ bool CheckPanel::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       Guard(form_->Ask(), [this] { PickFinding(list_->currentRow()); });
+      return true;
+    }
+    if (key == Qt::Key_Escape) {
+      form_->FocusCanvas();
       return true;
     }
   }

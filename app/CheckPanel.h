@@ -1,7 +1,9 @@
 #pragma once
 // The net checks, docked below the canvas: the findings, errors first, kept up to date
 // after every change while the panel shows. Enter or a double-click on a finding picks its
-// element as a click on the canvas would, and scrolls it into view.
+// element as a click on the canvas would, and scrolls it into view; the keyboard stays in
+// the list for the next finding, and Escape gives it back to the canvas. Closing the panel
+// gives it to the canvas too.
 #include <QDockWidget>
 
 #include "model/NetChecks.h"
@@ -26,6 +28,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -21,8 +21,10 @@
 
 #include "app/CanvasWheel.h"
 #include "app/CheckPanel.h"
+#include "app/FindBar.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
+#include "app/StatusLine.h"
 #include "dialogs/NetEdit.h"
 #include "editing/EditMode.h"
 #include "editing/KeyMap.h"
@@ -54,6 +56,9 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   BuildIconPanel();
   BuildCanvas();
   Checks = new CheckPanel(this);
+  connect(Checks, &QDockWidget::visibilityChanged, CheckNet, &QAction::setChecked);
+  find_ = new FindBar(this, ScrollBox->viewport());
+  status_ = new StatusLine(statusBar(), PaintBox, ScrollBox);
   SetUpHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
@@ -67,6 +72,9 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
           [this](int x, int y) { RunCommand([&] { PaintBoxMouseMove(x, y); }); });
   connect(PaintBox, &PaintBoxWidget::Released, this, [this](Qt::MouseButton button, int x, int y) {
     RunCommand([&] { PaintBoxMouseUp(button, x, y); });
+  });
+  connect(PaintBox, &PaintBoxWidget::DoubleClicked, this, [this](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { PaintBoxDoubleClick(button, x, y); });
   });
   Guard(Ask(), [this] { FormCreate(); });
   UpdateActions();
@@ -128,6 +136,7 @@ void TNetForm::UpdateActions() {
   DragSelect->setChecked(look.Checked);
   if (look.DragCursor) PaintBox->setCursor(Qt::DragMoveCursor);
   else PaintBox->unsetCursor();
+  if (status_) status_->ShowState();
 }
 
 void TNetForm::NetChangedView(const NetChange& change) {
@@ -157,6 +166,7 @@ void TNetForm::BuildMenus() {
   Undo = AddItem(EditMenu, QStringLiteral("Undo"), &TNetForm::UndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
   Redo = AddItem(EditMenu, QStringLiteral("Redo"), &TNetForm::RedoClick, QKeySequence(Qt::CTRL | Qt::Key_Y));
   Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  AddItem(EditMenu, QStringLiteral("Find"), &TNetForm::FindClick, QKeySequence(Qt::CTRL | Qt::Key_F));
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
@@ -186,12 +196,14 @@ void TNetForm::BuildMenus() {
   Original = AddItem(View, QStringLiteral("100%"), &TNetForm::OriginalClick);
   Divide = AddItem(View, QStringLiteral("Reduce (Page Down)"), &TNetForm::DivideClick);
   Divide->setToolTip(QStringLiteral("Page Down"));
+  AddItem(View, QStringLiteral("Fit Net"), &TNetForm::FitNetClick, QKeySequence(Qt::CTRL | Qt::Key_0));
   BWModeItem = AddItem(View, QStringLiteral("Monochrome"), &TNetForm::BWModeClick);
   BWModeItem->setCheckable(true);
   DragSelect = AddItem(View, QStringLiteral("Dragging Mode"), &TNetForm::DragSelectClick, QKeySequence(Qt::Key_F8));
   DragSelect->setCheckable(true);
   SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
   CheckNet = AddItem(View, QStringLiteral("Check Net"), &TNetForm::CheckNetClick, QKeySequence(Qt::Key_F9));
+  CheckNet->setCheckable(true);
 
   Information = bar->addMenu(QStringLiteral("Information"));
   Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
@@ -446,11 +458,13 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool taken = false;
-    // The check panel's list takes its own Enter and arrows.
+    // The check panel's list takes its own Enter and arrows; the find bar its Enter and the
+    // keys that edit its text.
     const bool inPanel = watched == Checks || Checks->isAncestorOf(static_cast<QWidget*>(watched));
+    const bool inFind = watched == find_ || find_->isAncestorOf(static_cast<QWidget*>(watched));
     RunCommand([&] {
-      taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
-              (!inPanel && FormKeyDown(KeyCodeOf(*key), key->modifiers()));
+      taken = (!(inFind && FindBar::EditsText(*key)) && TakeMenuShortcut(key->key(), key->modifiers())) ||
+              (!inPanel && !inFind && FormKeyDown(KeyCodeOf(*key), key->modifiers()));
     });
     if (taken) return true;
   }

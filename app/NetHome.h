@@ -11,6 +11,7 @@
 #include "platform/Prompts.h"
 
 class CheckPanel;
+class FindBar;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -23,6 +24,7 @@ struct NetChange;
 class PaintBoxWidget;
 class PrinterService;
 class RadioGroup;
+class StatusLine;
 class TNetEditForm;
 class TNetHistory;
 class TRecoveryCopy;
@@ -100,6 +102,8 @@ public:
   void VIncreaseClick();
   void HDecreaseClick();
   void VDecreaseClick();
+  // "Fit Net": the largest view that shows the whole net, centred.
+  void FitNetClick();
 
   // Appending and deleting elements
   void AddZEPClick();
@@ -128,10 +132,18 @@ public:
   void PaintBoxMouseUp(Qt::MouseButton button, int x, int y);
   void DragSelectClick();
   void DragBtnClick();
+  // A double-click opens the properties dialog of the element it picked.
+  void PaintBoxDoubleClick(Qt::MouseButton button, int x, int y);
+  // "Find": the find bar over the canvas.
+  void FindClick();
+  // The keyboard to the canvas, as a pick gives it.
+  void FocusCanvas();
 
   // Net checks
+  // Shows the check panel, or closes it when it shows.
   void CheckNetClick();
-  // Picks an element as a click on it would, for a list that names it.
+  // Picks an element as a click on it would, for a list that names it, and scrolls it
+  // into view.
   void PickFoundElement(ElementKind kind, int index);
   // A key that is no menu shortcut; true when the window took it.
   bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
@@ -262,4 +274,6 @@ private:
   std::unique_ptr<TRecoveryCopy> recovery_;
   QString netAtStart_;
   std::optional<QString> namedNet_;
+  FindBar* find_ = nullptr;
+  StatusLine* status_ = nullptr;
 };

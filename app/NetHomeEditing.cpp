@@ -2,11 +2,14 @@
 #include <QAction>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "dialogs/NetEdit.h"
+#include "drawing/NetPainter.h"
 #include "drawing/Routing.h"
+#include "editing/DoubleClick.h"
 #include "editing/EditMode.h"
 #include "editing/PointerEditing.h"
 #include "model/ElementEdit.h"
@@ -69,9 +72,23 @@ void TNetForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TNetForm::PickFoundElement(ElementKind kind, int index) {
+  if (index < 1 || index > CountOf(kind)) return;
+  const TGridPoint at = ElementPoint(kind, index);
+  const QPoint was(ScrollBox->horizontalScrollBar()->value(), ScrollBox->verticalScrollBar()->value());
+  ScrollBox->ensureVisible(ToPixels(at.X), ToPixels(at.Y), 4 * ZEPRadius, 4 * ZEPRadius);
+  // A scroll repaints the view, and a repaint of the whole view ends a pick's highlight;
+  // painted now, the highlight that follows stays.
+  if (QPoint(ScrollBox->horizontalScrollBar()->value(), ScrollBox->verticalScrollBar()->value()) != was)
+    PaintBox->repaint();
   CanvasFeedback feedback(*this);
   PickAlone(kind, index, feedback);
 }
+
+void TNetForm::PaintBoxDoubleClick(Qt::MouseButton button, int x, int y) {
+  if (button == Qt::LeftButton && DoubleClickOpens(x, y) && EditForm()) EditForm()->ShowForSelection();
+}
+
+void TNetForm::FocusCanvas() { ScrollBox->setFocus(); }
 
 void TNetForm::DragSelectClick() {
   ToggleDragMode();

@@ -90,6 +90,8 @@ void TNetForm::NameDelClick() {
 }
 
 void TNetForm::CancelDelClick() {
+  // Left to itself the keyboard would go on to the next control, a printer offset field.
+  FocusCanvas();
   DelPnl->hide();
   PaintBoxPaint();
 }

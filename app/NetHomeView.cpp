@@ -1,10 +1,16 @@
-// The main window's view commands: scale steps, monochrome, canvas size and the net checks.
+// The main window's view commands: scale steps, fitting the net, monochrome, canvas size,
+// the net checks and the find bar.
 #include <QAction>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "app/CheckPanel.h"
+#include "app/FindBar.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
+#include "drawing/NetExtent.h"
 #include "drawing/NetPainter.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
@@ -69,6 +75,26 @@ void TNetForm::BWModeClick() {
   PaintBoxPaint();
 }
 
+// The part of the net on the canvas is what can be shown; an empty net, or one wholly off
+// the canvas, leaves the view as it is.
+void TNetForm::FitNetClick() {
+  const auto extent = MeasureOffScreen(PaintBox->logicalDpiY(), PaintBox->devicePixelRatioF(),
+                                       [](DrawSurface& metrics) { return NetExtent(metrics); });
+  if (!extent) return;
+  const TGridRect shown{std::max(extent->Left, 0), std::max(extent->Top, 0), std::min(extent->Right, CanvasWidth),
+                        std::min(extent->Bottom, CanvasHeight)};
+  if (shown.Width() <= 0 || shown.Height() <= 0) return;
+  Scale = FitScale(shown, ScrollBox->viewport()->size());
+  ApplyScale();
+  commands_.MagnifyStopped = Scale == 1;
+  commands_.ReduceStopped = Scale == 6;
+  PaintBoxPaint();
+  UpdateActions();
+  const QPoint centre((shown.Left + shown.Right) * Pitch / 2, (shown.Top + shown.Bottom) * Pitch / 2);
+  ScrollBox->horizontalScrollBar()->setValue(centre.x() - ScrollBox->viewport()->width() / 2);
+  ScrollBox->verticalScrollBar()->setValue(centre.y() - ScrollBox->viewport()->height() / 2);
+}
+
 // The size items keep their states: their guards keep the size within 100..1000.
 void TNetForm::AdjustSizeClick() {
   AdjustCanvasSizeToData();
@@ -125,4 +151,9 @@ void TNetForm::VDecreaseClick() {
   StepCanvas(CanvasHeight, -50, commands_.HeightDownStopped, commands_.HeightUpStopped);
 }
 
-void TNetForm::CheckNetClick() { Checks->Open(); }
+void TNetForm::CheckNetClick() {
+  if (Checks->isVisible()) Checks->close();
+  else Checks->Open();
+}
+
+void TNetForm::FindClick() { find_->Open(); }

@@ -3,8 +3,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
+#include "drawing/NetPainter.h"
 #include "editing/FeedbackDrawing.h"
+#include "editing/HitTest.h"
+#include "model/ElementTips.h"
 #include "platform/PainterSurface.h"
 
 PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
@@ -46,6 +50,39 @@ QRect PaintBoxWidget::MeasureGhost(const TGhost& ghost) const {
   return MeasureOffScreen(logicalDpiY(), devicePixelRatioF(), [&](DrawSurface& metrics) { return GhostArea(metrics, ghost); });
 }
 
+namespace {
+
+// The tip of the element under the pointer and the area it holds for; a ZEP comes first.
+// In the number view only ZEPs are shown by their label.
+std::pair<QString, QRect> TipAt(QPoint p) {
+  const THits hits = HitTest(p.x(), p.y());
+  if (hits.ZEP) {
+    const QPoint centre(ToPixels(ZEPPos[hits.ZEP].X), ToPixels(ZEPPos[hits.ZEP].Y));
+    const QPoint reach(ZEPRadius, ZEPRadius);
+    return {ElementTip(ElementKind::ZEP, hits.ZEP), QRect(centre - reach, centre + reach)};
+  }
+  if (hits.Input && !NumberView) {
+    const TLabelBox& box = InputBox[hits.Input];
+    return {ElementTip(ElementKind::Input, hits.Input), QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom))};
+  }
+  return {};
+}
+
+}  // namespace
+
+bool PaintBoxWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const auto [tip, area] = TipAt(help->pos());
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this, area);
+  }
+  return true;
+}
+
 void PaintBoxWidget::paintEvent(QPaintEvent* event) {
   // Once everything in view is repainted the painter itself shows which elements are
   // current, and the marks of earlier picks and deselections have had their moment.
@@ -63,6 +100,8 @@ void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PaintBoxWidget::mouseMoveEvent(QMouseEvent* event) {
+  // Without a button held the pointer only passes over: the status line follows it.
+  if (event->buttons() == Qt::NoButton) return;
   const QPoint p = event->position().toPoint();
   emit Moved(p.x(), p.y());
 }
@@ -70,4 +109,9 @@ void PaintBoxWidget::mouseMoveEvent(QMouseEvent* event) {
 void PaintBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   emit Released(event->button(), p.x(), p.y());
+}
+
+void PaintBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  emit DoubleClicked(event->button(), p.x(), p.y());
 }

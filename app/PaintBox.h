@@ -6,6 +6,8 @@
 // Over the painted net it keeps the editing feedback: pick highlights, deselected looks
 // and the drag ghost. Showing or moving one repaints only the few pixels it touches, and
 // the net beneath comes back unmarked.
+//
+// Resting over a ZEP or an Input, the pointer shows what the element is and what it joins.
 #include <QList>
 #include <QWidget>
 #include <optional>
@@ -31,12 +33,16 @@ signals:
   void Pressed(Qt::MouseButton button, int x, int y);
   void Moved(int x, int y);
   void Released(Qt::MouseButton button, int x, int y);
+  // The second press of a double-click, after its Pressed.
+  void DoubleClicked(Qt::MouseButton button, int x, int y);
 
 protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
   QRect MeasureMark(const TMark& mark) const;

@@ -165,6 +165,17 @@ int& CurrentOf(ElementKind kind) {
 
 int CountOf(ElementKind kind) { return CountRef(kind); }
 
+int CapacityOf(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::ZEP: return MaxZEP;
+    case ElementKind::Input: return MaxInput;
+    case ElementKind::Output: return MaxOutput;
+    case ElementKind::Comment: return MaxComment;
+    case ElementKind::Dot: break;
+  }
+  return MaxDot;
+}
+
 TGridPoint ElementPoint(ElementKind kind, int index) {
   switch (kind) {
     case ElementKind::ZEP: return {ZEPPos[index].X, ZEPPos[index].Y};

@@ -1,5 +1,6 @@
 // The check panel in the shown main window: F9 opens it, Enter on a finding picks its
 // element, every change refreshes it, and a save that will not reload as drawn opens it.
+#include <QApplication>
 #include <QBuffer>
 #include <QLineEdit>
 #include <QListWidget>
@@ -90,6 +91,51 @@ TEST_F(CheckPanelTest, F9ListsTheFindingsAndEnterPicksAndShowsTheElement) {
   form->AddZEP->trigger();
   EXPECT_EQ(form->Checks->windowTitle(), "Check Net - 3 findings");
   EXPECT_EQ(Shown().mid(1), (QStringList{"error ZEP 3 New: has no function", "warning ZEP 3 New: its output feeds nothing"}));
+}
+
+// The keyboard stays in the panel while Enter goes through the findings; Escape, F9 and
+// the panel's close button give it to the canvas, never to a printer offset field, and so
+// does closing the function name panel.
+TEST_F(CheckPanelTest, TheKeyboardGoesOnThroughTheFindingsAndBackToTheCanvas) {
+  Load("[ZEPList]\r\nLibrary = Add\r\n[ZEP]\r\nNear = 10,10,3,Add,Ghost,In\r\nFar = 150,150,3,Add,In,Ghost\r\n"
+       "[InData]\r\nIn = 0,10\r\n[OutData]\r\nNear = 20,10\r\nFar = 160,150\r\n");
+  const auto key = [](int k, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), modifiers);
+    QCoreApplication::processEvents();
+  };
+  form->ScrollBox->setFocus();
+  key(Qt::Key_F9);
+  ASSERT_TRUE(form->Checks->isVisible());
+  EXPECT_TRUE(form->CheckNet->isChecked());
+  ASSERT_EQ(Shown().size(), 2);
+  key(Qt::Key_Return);
+  EXPECT_EQ(CurZEP, 1);
+  EXPECT_TRUE(form->Checks->List()->hasFocus());
+  key(Qt::Key_Down);
+  key(Qt::Key_Return);
+  EXPECT_EQ(CurZEP, 2);
+  EXPECT_TRUE(Picked);
+  EXPECT_TRUE(form->Checks->List()->hasFocus());
+  key(Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+  EXPECT_TRUE(form->Checks->isVisible());
+
+  key(Qt::Key_F9);
+  EXPECT_FALSE(form->Checks->isVisible());
+  EXPECT_FALSE(form->CheckNet->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+  key(Qt::Key_F9);
+  ASSERT_TRUE(form->Checks->List()->hasFocus());
+  form->Checks->close();  // its close button
+  EXPECT_FALSE(form->CheckNet->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+
+  key(Qt::Key_Delete, Qt::ShiftModifier);
+  ASSERT_TRUE(form->DelPnl->isVisible());
+  QTest::mouseClick(form->DelList->viewport(), Qt::LeftButton);
+  QTest::mouseClick(form->CancelDel, Qt::LeftButton);
+  EXPECT_FALSE(form->DelPnl->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
 }
 
 // Moving a ZEP in the dialog keeps the links by element; when a name several ZEPs bear no

@@ -144,6 +144,41 @@ TEST_F(EditingTest, SelectModeClickPicksAndTheNextClickPlaces) {
   EXPECT_TRUE(editForm->isVisible());
 }
 
+// A double-click opens the properties dialog of the element its first click picked, and its
+// second click does not place the element again: it stays where it stands. In Drag mode
+// the first click places it, as every click there does.
+TEST_F(EditingTest, ADoubleClickOpensThePropertiesAndLeavesTheElementWhereItStands) {
+  const auto doubleClick = [&](QPoint p) {
+    Click(p);
+    Press(Qt::LeftButton, p);
+    QTest::mouseDClick(canvas, Qt::LeftButton, {}, p);  // as the window system follows the press
+    Settle();
+    Release(Qt::LeftButton, p);
+  };
+  doubleClick({170, 150});
+  EXPECT_TRUE(editForm->isVisible());
+  EXPECT_EQ(ZEPPos[1], (TZEPPos{10, 10, 4}));
+  EXPECT_EQ(CurZEP, 1);
+  EXPECT_FALSE(Edited);
+  QTest::mouseClick(editForm->ExitBtn, Qt::LeftButton);
+  ASSERT_FALSE(editForm->isVisible());
+
+  Key(Qt::Key_F8);
+  doubleClick({325, 150});
+  EXPECT_TRUE(editForm->isVisible());
+  EXPECT_EQ(ZEPPos[2], (TZEPPos{20, 9, 3}));
+  EXPECT_EQ(CurZEP, 2);
+  QTest::mouseClick(editForm->ExitBtn, Qt::LeftButton);
+
+  // A double-click on empty canvas is two clicks: the second picks what the first placed.
+  Key(Qt::Key_F8);
+  Click({165, 158});
+  doubleClick({600, 400});
+  EXPECT_FALSE(editForm->isVisible());
+  EXPECT_EQ(CurZEP, 1);
+  EXPECT_EQ(ZEPPos[1], (TZEPPos{38, 25, 4}));
+}
+
 TEST_F(EditingTest, AZEPIsPickedOverACurrentInputAndPlacedFirst) {
   Click(QPoint(InputBox[1].Left, InputBox[1].Bottom));  // the box corner counts
   ASSERT_EQ(CurInput, 1);

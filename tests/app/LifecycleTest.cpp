@@ -276,8 +276,9 @@ TEST_F(Lifecycle, MenuTakesItsShortcutsEvenWhenDisabled) {
 
   // The captions and shortcuts of the items that carry one.
   const QStringList expected = {"New|Shift+F1", "Load|F1", "Save|F2", "Print Net|F3",
-                                "Print Form|F4", "Undo|Ctrl+Z", "Redo|Ctrl+Y Ctrl+Shift+Z", "Delete Element|Del",
-                                "Delete Func/Lib Name|Shift+Del", "Dragging Mode|F8", "Check Net|F9"};
+                                "Print Form|F4", "Undo|Ctrl+Z", "Redo|Ctrl+Y Ctrl+Shift+Z", "Find|Ctrl+F",
+                                "Delete Element|Del", "Delete Func/Lib Name|Shift+Del", "Fit Net|Ctrl+0",
+                                "Dragging Mode|F8", "Check Net|F9"};
   QStringList actual;
   for (QAction* item : form->MenuItems) {
     QStringList keys;
