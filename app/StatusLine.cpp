@@ -39,6 +39,7 @@ StatusLine::StatusLine(QStatusBar* bar, QWidget* canvas, QScrollArea* area)
 }
 
 void StatusLine::ShowState() {
+  if (!canvas_) return;
   std::optional<QPoint> pointer;
   if (pointerInView_) pointer = *pointerInView_ - canvas_->pos();
   Show(StatusTexts(pointer));

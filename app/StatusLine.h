@@ -4,6 +4,8 @@
 // the canvas on its own; the rest follows every command.
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QWidget>
 #include <optional>
 
 class QLabel;
@@ -26,7 +28,7 @@ protected:
 private:
   void Show(const TStatusTexts& texts);
 
-  QWidget* canvas_;
+  QPointer<QWidget> canvas_;  // the window takes it down before the status bar
   // Where the pointer stands in the scroll area's view, which stays put while the canvas
   // scrolls beneath it; none while it is elsewhere.
   std::optional<QPoint> pointerInView_;

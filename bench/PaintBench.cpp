@@ -1,7 +1,8 @@
 // Painting the fullest net the tables hold: a 1920 × 1080 and a 3840 × 2160 window of the
 // canvas at every scale step (as a scrolled canvas repaints), and the whole canvas at the
 // smallest step. Each reports its time as a multiple of filling its image ("x_floor"),
-// and BM_FillViewport times that floor on its own.
+// and BM_FillViewport times that floor on its own. BM_StatusTexts times what the status
+// line below the canvas computes for one pointer move, beside those repaints.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include "bench/FullNet.h"
 #include "drawing/NetPainter.h"
 #include "drawing/ViewScale.h"
+#include "editing/StatusTexts.h"
 #include "platform/PainterSurface.h"
 
 namespace {
@@ -85,5 +87,14 @@ void BM_PaintWholeCanvasScale6(benchmark::State& state) {
   state.counters["height"] = PaintAreaHeight();
 }
 BENCHMARK(BM_PaintWholeCanvasScale6)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The status line's texts for one pointer move over the fullest net; the canvas does not
+// repaint for them.
+void BM_StatusTexts(benchmark::State& state) {
+  SetUpNet(2);
+  int x = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(StatusTexts(QPoint(x++ % 1920, 500)));
+}
+BENCHMARK(BM_StatusTexts)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
