@@ -232,6 +232,19 @@ TEST_F(PlexorNet, OutputThatCannotBeWrittenFailsAndLeavesTheOldOutput) {
     EXPECT_TRUE(refused.Err.contains("It is not a regular file.")) << refused.Err.toStdString();
   }
   EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+  // The refusal names the file as the user typed it, also when a link leads to the folder.
+  ASSERT_TRUE(QDir(temp.Path()).mkdir("adir"));
+  ASSERT_TRUE(QFile::link(temp.File("adir"), temp.File("alink")));
+  for (const QByteArray typed : {"adir", "alink"}) {
+    const ToolRun run = Start({"save", Examples + "all-kinds.net", typed},
+                              [&](QProcess& p) { p.setWorkingDirectory(temp.Path()); });
+    EXPECT_EQ(run.Exit, 1) << typed.toStdString();
+    EXPECT_EQ(run.Err, "Cannot write file \"" + typed + "\". It is not a regular file.\n");
+  }
+  // Nor is a FIFO a net to check: refused at once, never waited on.
+  const ToolRun piped = Start({"check", fifo});
+  EXPECT_EQ(piped.Exit, 1);
+  EXPECT_EQ(piped.Err, "Cannot open file \"" + fifo.toLatin1() + "\". It is not a regular file.\n");
 
   // Standard output that cannot take the dump or the findings.
   const auto full = [](QProcess& p) { p.setStandardOutputFile("/dev/full"); };
