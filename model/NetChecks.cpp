@@ -10,6 +10,7 @@
 #include "model/LinkResolution.h"
 #include "model/NetRules.h"
 #include "platform/Errors.h"
+#include "platform/LatinText.h"
 
 namespace {
 
@@ -264,5 +265,7 @@ QString FindingLine(const TFinding& finding) {
   QString line = SeverityWord(finding.Level) + QLatin1Char(' ') + FindingKindWord(finding.Kind) + QLatin1Char(' ') +
                  QString::number(finding.Number);
   if (!finding.Name.isEmpty()) line += QLatin1Char(' ') + finding.Name;
-  return line + QStringLiteral(": ") + finding.Message;
+  // Names come from files, which may hold control characters; shown raw, they would act
+  // on a terminal.
+  return ControlsEscaped(line + QStringLiteral(": ") + finding.Message);
 }

@@ -44,5 +44,6 @@ QString FindingKindWord(FindingKind kind);  // "ZEP", "Input", ..., "Function"
 bool IsElement(FindingKind kind);
 ElementKind ElementOf(FindingKind kind);  // only for IsElement kinds
 
-// One line: `error ZEP 3 Mix: input A source "Ghost" resolves to nothing`.
+// One line: `error ZEP 3 Mix: input A source "Ghost" resolves to nothing`, its control
+// characters escaped ("\x1B").
 QString FindingLine(const TFinding& finding);

@@ -294,6 +294,12 @@ TEST_F(NetEditTest, MovingAZEPKeepsEverySourceAndDelay) {
     Save();
     for (int z = 1; z <= 6; ++z) EXPECT_EQ(ZEPText[z].Name.Str(), names[z - 1]) << typed;
   }
+  // The count itself is in the range: the ZEP moves to the last place.
+  OpenFor(4);
+  Type(dialog->ZEPNumEdit, "6");
+  Save();
+  EXPECT_EQ(ZEPText[6].Name.Str(), names[3]);
+  EXPECT_EQ(ZEPText[5].Name.Str(), names[5]);
 }
 
 TEST_F(NetEditTest, MovingAZEPKeepsLinksToZEPsAndInputsOfRepeatedNames) {

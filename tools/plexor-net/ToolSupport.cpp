@@ -7,6 +7,7 @@
 
 #include "netfile/NetReader.h"
 #include "platform/Errors.h"
+#include "platform/LatinText.h"
 
 void ConsolePrompts::Warning(const QString& text) { PrintErrorLine(text); }
 Answer ConsolePrompts::AskYesNoCancel(const QString&) { return Answer::Cancel; }
@@ -66,7 +67,9 @@ bool PrintOut(const QByteArray& bytes) {
 }
 
 void PrintErrorLine(const QString& text) {
-  const QByteArray bytes = text.toLocal8Bit() + '\n';
+  // Messages quote names and text of the file, whose control characters must not reach
+  // the terminal.
+  const QByteArray bytes = ControlsEscaped(text, true).toLocal8Bit() + '\n';
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
