@@ -12,7 +12,12 @@
 void ConsolePrompts::Warning(const QString& text) { PrintErrorLine(text); }
 Answer ConsolePrompts::AskYesNoCancel(const QString&) { return Answer::Cancel; }
 Answer ConsolePrompts::AskOkCancel(const QString&) { return Answer::Cancel; }
-Answer ConsolePrompts::AskYesNo(const QString&) { return Answer::No; }
+// The one question a command meets is whether to write a net that would reload
+// differently; the user reads it, and its answer, on stderr.
+Answer ConsolePrompts::AskYesNo(const QString& text) {
+  PrintErrorLine(text + QStringLiteral(" No"));
+  return Answer::No;
+}
 void ConsolePrompts::ShowError(const QString& text) { PrintErrorLine(text); }
 std::optional<QString> ConsolePrompts::OpenFile(const QString&, const QString&) { return std::nullopt; }
 std::optional<QString> ConsolePrompts::SaveFile(const QString&, const QString&) { return std::nullopt; }
