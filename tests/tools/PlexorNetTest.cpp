@@ -162,6 +162,19 @@ TEST_F(PlexorNet, SaveWritesWithTheEditorsWriter) {
   EXPECT_TRUE(unwritable.Err.startsWith("Cannot write file")) << unwritable.Err.toStdString();
   EXPECT_EQ(Start({"save", temp.File("missing.net"), temp.File("out.net")}).Exit, 1);
   EXPECT_FALSE(QFile::exists(temp.File("out.net")));
+
+  // A file may hold a name that a save cannot write back: check names it, save refuses.
+  const QString odd = Write("odd.net", "[ZEPList]\r\nLibrary = ,b\r\nLibrary = y\r\n");
+  const ToolRun checked = Start({"check", odd});
+  EXPECT_EQ(checked.Exit, 2);
+  EXPECT_EQ(checked.Out, "error Function 1 ,b: library name holds \",\", which the file reads as a separator: a save "
+                         "would not carry it back\n");
+  const ToolRun refused = Start({"save", odd, temp.File("out.net")});
+  EXPECT_EQ(refused.Exit, 1);
+  EXPECT_EQ(refused.Err, "The saved net would reload differently:\n2 library names would reload as 1\n"
+                         "library name 1 \",b\" would reload as \",b,y\"\nSave anyway? No\n"
+                         "plexor-net save: \"" + temp.File("out.net").toLatin1() + "\" was not written\n");
+  EXPECT_FALSE(QFile::exists(temp.File("out.net")));
 }
 
 TEST_F(PlexorNet, CheckPrintsTheNetChecksAsLinesOrJson) {
