@@ -18,15 +18,31 @@ constexpr int MostDifferencesShown = 6;
 
 QString Quoted(const QByteArray& text) { return QLatin1Char('"') + ControlsEscaped(FromLatin(text)) + QLatin1Char('"'); }
 
-// A link as the lines name it; a link outside its table is none.
-QString LinkWords(const TNetTables& net, int kind, int delay, int index) {
-  if (kind == KindInput && index >= 1 && index <= net.InputCount) return QStringLiteral("Input %1").arg(index);
-  if (FedFromZEP(kind) && index >= 1 && index <= net.ZEPCount) {
-    if (delay == 0) return QStringLiteral("ZEP %1").arg(index);
-    return QStringLiteral("ZEP %1 through a delay of %2").arg(index).arg(delay);
-  }
-  return QStringLiteral("nothing");
+// What an input is fed from; a link outside its table is none, and kinds 2 and 3 are one.
+struct Feed {
+  int Kind = KindNone;
+  int Delay = 0;
+  int Index = 0;
+  friend bool operator==(const Feed&, const Feed&) = default;
+};
+
+Feed FeedOf(const TNetTables& net, int kind, int delay, int index) {
+  if (kind == KindInput && index >= 1 && index <= net.InputCount) return {KindInput, 0, index};
+  if (FedFromZEP(kind) && index >= 1 && index <= net.ZEPCount) return {KindZEP, delay, index};
+  return {};
 }
+
+QString FeedWords(const Feed& feed) {
+  if (feed.Kind == KindInput) return QStringLiteral("Input %1").arg(feed.Index);
+  if (feed.Kind == KindNone) return QStringLiteral("nothing");
+  if (feed.Delay == 0) return QStringLiteral("ZEP %1").arg(feed.Index);
+  return QStringLiteral("ZEP %1 through a delay of %2").arg(feed.Index).arg(feed.Delay);
+}
+
+// The Output a ZEP feeds, 0 for none.
+int OutputOf(const TNetTables& net, int index) { return index >= 1 && index <= net.OutputCount ? index : 0; }
+
+QString OutputWords(int o) { return o ? QStringLiteral("Output %1").arg(o) : QStringLiteral("no Output"); }
 
 QString Place(int x, int y) { return QStringLiteral("(%1,%2)").arg(x).arg(y); }
 
@@ -82,50 +98,53 @@ private:
       Add(QStringLiteral("%1: %2 would reload as %3").arg(element, QLatin1String(what), Quoted(back)));
   }
 
-  void Source(const QString& element, char port, const TName& nowText, const TName& backText, int nowKind,
-              int nowDelay, int nowIndex, int backKind, int backDelay, int backIndex) {
-    const QString was = LinkWords(now_, nowKind, nowDelay, nowIndex);
-    const QString will = LinkWords(back_, backKind, backDelay, backIndex);
+  void Source(int z, char port, const TName& nowText, const TName& backText, const Feed& was, const Feed& will) {
     if (was != will)
-      Add(QStringLiteral("%1: input %2 would reload from %3, not %4").arg(element).arg(QLatin1Char(port)).arg(will, was));
+      Add(QStringLiteral("%1: input %2 would reload from %3, not %4")
+              .arg(ZEPWords(z))
+              .arg(QLatin1Char(port))
+              .arg(FeedWords(will), FeedWords(was)));
     else if (nowText != backText)
       Add(QStringLiteral("%1: input %2 source %3 would reload as %4")
-              .arg(element)
+              .arg(ZEPWords(z))
               .arg(QLatin1Char(port))
               .arg(Quoted(nowText.Bytes()), Quoted(backText.Bytes())));
   }
 
+  QString ZEPWords(int z) const { return Element("ZEP", z, now_.ZEPText[z].Name); }
+
+  // Every ZEP of a net is compared at each save: the words are made only for a difference.
   void ZEP(int z) {
     const TZEPText& now = now_.ZEPText[z];
     const TZEPText& back = back_.ZEPText[z];
     const TZEPLink& was = now_.ZEPLink[z];
     const TZEPLink& will = back_.ZEPLink[z];
-    const QString element = Element("ZEP", z, now.Name);
-    Text(element, "name", now.Name.Bytes(), back.Name.Bytes());
-    Text(element, "function", now.FuncName.Bytes(), back.FuncName.Bytes());
-    Source(element, 'A', now.SourceA, back.SourceA, was.AKind, was.ADelay, was.AIndex, will.AKind, will.ADelay, will.AIndex);
-    Source(element, 'B', now.SourceB, back.SourceB, was.BKind, was.BDelay, was.BIndex, will.BKind, will.BDelay, will.BIndex);
+    if (now.Name != back.Name) Text(ZEPWords(z), "name", now.Name.Bytes(), back.Name.Bytes());
+    if (now.FuncName != back.FuncName) Text(ZEPWords(z), "function", now.FuncName.Bytes(), back.FuncName.Bytes());
+    Source(z, 'A', now.SourceA, back.SourceA, FeedOf(now_, was.AKind, was.ADelay, was.AIndex),
+           FeedOf(back_, will.AKind, will.ADelay, will.AIndex));
+    Source(z, 'B', now.SourceB, back.SourceB, FeedOf(now_, was.BKind, was.BDelay, was.BIndex),
+           FeedOf(back_, will.BKind, will.BDelay, will.BIndex));
     if (now_.ZEPPos[z] != back_.ZEPPos[z])
       Add(QStringLiteral("%1: would reload at %2 with an output line of %3")
-              .arg(element, Place(back_.ZEPPos[z].X, back_.ZEPPos[z].Y))
+              .arg(ZEPWords(z), Place(back_.ZEPPos[z].X, back_.ZEPPos[z].Y))
               .arg(back_.ZEPPos[z].OutLength));
-    const auto output = [](const TNetTables& net, int o) {
-      return o >= 1 && o <= net.OutputCount ? QStringLiteral("Output %1").arg(o) : QStringLiteral("no Output");
-    };
-    if (output(now_, was.OutIndex) != output(back_, will.OutIndex))
-      Add(QStringLiteral("%1: would reload feeding %2, not %3").arg(element, output(back_, will.OutIndex), output(now_, was.OutIndex)));
+    const int shown = OutputOf(now_, was.OutIndex);
+    const int reloaded = OutputOf(back_, will.OutIndex);
+    if (shown != reloaded)
+      Add(QStringLiteral("%1: would reload feeding %2, not %3").arg(ZEPWords(z), OutputWords(reloaded), OutputWords(shown)));
   }
 
   void Terminal(const char* kind, int n, const TName& now, const TName& back, const TTermPos& was, const TTermPos& will) {
-    const QString element = Element(kind, n, now);
-    Text(element, "name", now.Bytes(), back.Bytes());
+    if (now != back) Text(Element(kind, n, now), "name", now.Bytes(), back.Bytes());
     if (was != will)
-      Add(QStringLiteral("%1: would reload at %2 with a line of %3").arg(element, Place(will.X, will.Y)).arg(will.Length));
+      Add(QStringLiteral("%1: would reload at %2 with a line of %3").arg(Element(kind, n, now), Place(will.X, will.Y)).arg(will.Length));
   }
 
   void Comment(int c) {
     const QString element = QStringLiteral("Comment %1").arg(c);
-    Text(element, "text", now_.CommentText[c].Bytes(), back_.CommentText[c].Bytes());
+    if (now_.CommentText[c] != back_.CommentText[c])
+      Text(element, "text", now_.CommentText[c].Bytes(), back_.CommentText[c].Bytes());
     if (now_.CommentPos[c] != back_.CommentPos[c])
       Add(QStringLiteral("%1: would reload at %2").arg(element, Place(back_.CommentPos[c].X, back_.CommentPos[c].Y)));
   }
