@@ -231,10 +231,10 @@ TEST_F(NetReaderTest, AFileThatCannotBeOpenedIsAnInputOutputError) {
     QString path;
     QString reason;
   } cases[] = {{QStringLiteral("/no/such/folder/x.net"), QStringLiteral("No such file or directory")},
-               {fifo, QStringLiteral("It is not a regular file.")},
-               {link, QStringLiteral("It is not a regular file.")},
                {QStringLiteral("/dev/zero"), QStringLiteral("It is not a regular file.")},
-               {temp.Path(), QStringLiteral("It is not a regular file.")}};
+               {temp.Path(), QStringLiteral("It is not a regular file.")},
+               {fifo, QStringLiteral("It is not a regular file.")},
+               {link, QStringLiteral("It is not a regular file.")}};
   for (const auto& c : cases) {
     try {
       OpenNetFile(c.path);
