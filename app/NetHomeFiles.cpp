@@ -2,13 +2,14 @@
 #include <QDate>
 #include <QFile>
 
+#include "app/CheckPanel.h"
 #include "app/NetHome.h"
 #include "drawing/Routing.h"
 #include "model/NetChange.h"
 #include "model/NetDef.h"
+#include "netfile/CheckedSave.h"
 #include "netfile/NetFileCommands.h"
 #include "netfile/NetReader.h"
-#include "netfile/NetWriter.h"
 #include "netfile/NewNet.h"
 #include "platform/UserFolders.h"
 
@@ -50,7 +51,10 @@ void TNetForm::LoadBtnClick() { LoadClick(); }
 void TNetForm::SaveClick() {
   const std::optional<QString> path = ChooseSaveFile(Ask());
   if (!path) return;
-  WriteNetFile(*path, QDate::currentDate());
+  const SaveOutcome outcome = SaveNetFile(*path, QDate::currentDate(), Ask());
+  // The net would not reload as it is: the check panel shows why.
+  if (outcome != SaveOutcome::Saved) Checks->Open();
+  if (outcome == SaveOutcome::NotSaved) return;
   // Named only once written: after a failed save the caption and the proposed name
   // still belong to the file that holds the net.
   TakeNetFileName(*path);

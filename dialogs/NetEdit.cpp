@@ -21,6 +21,8 @@
 #include "model/NetRules.h"
 #include "platform/FocusButtons.h"
 #include "platform/Guard.h"
+#include "platform/LatinText.h"
+#include "platform/QtPrompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/StrToInt.h"
 #include "platform/UpDown.h"
@@ -390,8 +392,17 @@ TZEPEdit TNetEditForm::ReadZEPEdit() const {
   return edit;
 }
 
-void TNetEditForm::SaveEdits(const TEditTarget& target) {
-  if (target.ZEP > 0) SaveZEPEdit(target.ZEP, ReadZEPEdit());
+void TNetEditForm::SaveEdits(const TEditTarget& target, bool addFunction) {
+  if (target.ZEP > 0) {
+    TZEPEdit edit = ReadZEPEdit();
+    if (addFunction) {
+      // Listed as stored, at most 15 characters, and chosen so.
+      const TName name = edit.Function;
+      AddUserFuncName(name);
+      edit.Function = name.Str();
+    }
+    SaveZEPEdit(target.ZEP, edit);
+  }
   switch (target.Term) {
     case TermKind::Input: SaveInputEdit(target.Index, NameEdit->text(), StrToInt(LengthEdit->text())); break;
     case TermKind::Output:
@@ -406,10 +417,12 @@ void TNetEditForm::SaveEdits(const TEditTarget& target) {
 // and the routes are laid again; a save that changed nothing leaves the net unedited.
 void TNetEditForm::EndBtnClick() {
   const TEditTarget target = StillCurrent(target_);
+  bool addFunction = false;
+  if (!EditsAccepted(target, addFunction)) return;
   const QString caption = PropertiesCaption(target);
   const TNetTables before = NetTables;
   try {
-    SaveEdits(target);
+    SaveEdits(target, addFunction);
   } catch (const RuntimeError&) {
     // What was written before the error stays in the net, and is edited work.
     if (NetTables != before) NetChanged(NetChangeKind::Properties, caption);
@@ -418,6 +431,76 @@ void TNetEditForm::EndBtnClick() {
   const bool changed = NetTables != before;
   close();
   if (changed) NetChanged(NetChangeKind::Properties, caption);
+}
+
+Prompts& TNetEditForm::Ask() {
+  if (prompts_) return *prompts_;
+  if (!ownPrompts_) ownPrompts_ = std::make_unique<QtPrompts>(this);
+  return *ownPrompts_;
+}
+
+bool TNetEditForm::SelectField(QWidget* field) {
+  field->setFocus();
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+  else if (auto* box = qobject_cast<QComboBox*>(field)) box->lineEdit()->selectAll();
+  return false;
+}
+
+bool TNetEditForm::Refuse(QWidget* field, const QString& message) {
+  Ask().Warning(message);
+  return SelectField(field);
+}
+
+// A text as it stands in the tables is taken even where it could not be typed: an older
+// file may hold it, and the checks name it.
+bool TNetEditForm::TextAccepted(QWidget* field, const QString& text, const QString& stored, TypedText what) {
+  if (text == stored) return true;
+  const QString refusal = TypedTextRefusal(text, what);
+  return refusal.isEmpty() || Refuse(field, refusal);
+}
+
+bool TNetEditForm::ZEPEditAccepted(int z, bool& addFunction) {
+  if (!ZEPNameEdit->text().isEmpty() &&
+      !TextAccepted(ZEPNameEdit, ZEPNameEdit->text(), ZEPText[z].Name.Str(), TypedText::ZEPName))
+    return false;
+  for (const InputControls& input : {InputA(), InputB()}) {
+    const TSourceEdit source = ReadSource(input);
+    if (SourceNamesNothing(z, input.Box == InABox ? 'A' : 'B', source))
+      return Refuse(input.Box, QStringLiteral("No %1 is named \u201C%2\u201D.")
+                                   .arg(source.From == FromZEP ? QStringLiteral("ZEP") : QStringLiteral("Input"),
+                                        ControlsEscaped(source.Text)));
+  }
+  const QString function = FunctionBox->currentText();
+  switch (ClassifyTypedFunction(z, function)) {
+    case TypedFunction::Kept:
+    case TypedFunction::Listed: return true;
+    case TypedFunction::OtherCase:
+      return Refuse(FunctionBox, QStringLiteral("The function \u201C%1\u201D is listed as \u201C%2\u201D: "
+                                                "function names differ in letter case.")
+                                     .arg(function, ListedSpelling(function)));
+    case TypedFunction::Unlisted: break;
+  }
+  if (!TextAccepted(FunctionBox, function, ZEPText[z].FuncName.Str(), TypedText::FunctionName)) return false;
+  if (UserFuncCount >= MaxUserFunc) return Refuse(FunctionBox, FunctionFullMessage);
+  const QString listed = TName(function).Str();
+  if (Ask().AskYesNo(QStringLiteral("Add \u201C%1\u201D to the user function names?").arg(listed)) != Answer::Yes)
+    return SelectField(FunctionBox);
+  addFunction = true;
+  return true;
+}
+
+bool TNetEditForm::EditsAccepted(const TEditTarget& target, bool& addFunction) {
+  if (target.ZEP > 0 && !ZEPEditAccepted(target.ZEP, addFunction)) return false;
+  switch (target.Term) {
+    case TermKind::Input:
+      return TextAccepted(NameEdit, NameEdit->text(), InputName[target.Index].Str(), TypedText::InputName);
+    case TermKind::Output:
+      return TextAccepted(OutNameBox, OutNameBox->currentText(), OutputName[target.Index].Str(), TypedText::OutputName);
+    case TermKind::Comment:
+      return TextAccepted(NameEdit, NameEdit->text(), CommentText[target.Index].Str(), TypedText::CommentText);
+    case TermKind::None: return true;
+  }
+  return true;
 }
 
 void TNetEditForm::ExitBtnClick() { close(); }

@@ -3,12 +3,14 @@
 // created once, shown modeless and reused; its controls keep their contents between uses
 // except where showing it fills them. The tables change only through "Save and Exit".
 #include <QDialog>
+#include <memory>
 
+#include "model/CarriedText.h"
 #include "model/ElementSave.h"
+#include "platform/Prompts.h"
 
 class DrawSurface;
 class PaintArea;
-class Prompts;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -130,10 +132,20 @@ private:
   TZEPEdit ReadZEPEdit() const;
   UpDown* UpDownOf(QWidget* edit) const;
 
-  // Writes the controls of the shown panels into the tables.
-  void SaveEdits(const TEditTarget& target);
+  // Writes the controls of the shown panels into the tables; `addFunction` first appends the
+  // typed function name to the user list.
+  void SaveEdits(const TEditTarget& target, bool addFunction);
+  // False, with the reason shown and its field selected, when a typed text cannot be saved
+  // as typed; `addFunction` tells that the user agreed to list a new function name.
+  bool EditsAccepted(const TEditTarget& target, bool& addFunction);
+  bool ZEPEditAccepted(int z, bool& addFunction);
+  bool TextAccepted(QWidget* field, const QString& text, const QString& stored, TypedText what);
+  bool Refuse(QWidget* field, const QString& message);
+  bool SelectField(QWidget* field);  // focuses the field with its text selected; false
+  Prompts& Ask();
 
   Prompts* prompts_ = nullptr;
+  std::unique_ptr<Prompts> ownPrompts_;  // message boxes while no one else shows them
   TEditTarget target_;
   int nameEditWidth_ = 0;  // a name edit's width, holding 15 of the font's widest letters
   int nameBoxWidth_ = 0;   // the same for a name combo box

@@ -53,8 +53,26 @@ void ApplySource(const TSourceEdit& edit, TName& source, int& kind, int& delay, 
   }
 }
 
+bool MeansNoFunction(const QString& text) { return text.compare(QLatin1String("Non"), Qt::CaseInsensitive) == 0; }
+
+// The first name of the library list, then of the user list, equal to the text; letter case
+// counts unless `anyCase`.
+QString ListedName(const QString& text, bool anyCase) {
+  const Qt::CaseSensitivity sensitivity = anyCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+  for (int j = 1; j <= LibFuncCount; ++j)
+    if (LibFuncName[j].Str().compare(text, sensitivity) == 0) return LibFuncName[j].Str();
+  for (int u = 1; u <= UserFuncCount; ++u)
+    if (UserFuncName[u].Str().compare(text, sensitivity) == 0) return UserFuncName[u].Str();
+  return {};
+}
+
 void ChooseFunction(int z, const QString& text) {
   if (text.isEmpty()) return;
+  if (MeansNoFunction(text) && ZEPText[z].FuncName.Str() != text) {
+    ZEPText[z].FuncName = text;
+    ZEPLink[z].FuncCode = 0;
+    return;
+  }
   for (int j = 1; j <= LibFuncCount; ++j) {
     if (LibFuncName[j].Str() != text) continue;
     ZEPText[z].FuncName = LibFuncName[j];
@@ -132,6 +150,25 @@ QString PropertiesCaption(const TEditTarget& target) {
   }
   return QStringLiteral("Properties of ") + elements.join(QStringLiteral(", "));
 }
+
+bool SourceNamesNothing(int z, char port, const TSourceEdit& edit) {
+  if (edit.Text.isEmpty() || edit.From == FromNone) return false;
+  const TZEPLink& link = ZEPLink[z];
+  const TName& source = port == 'A' ? ZEPText[z].SourceA : ZEPText[z].SourceB;
+  const int kind = port == 'A' ? link.AKind : link.BKind;
+  const int index = port == 'A' ? link.AIndex : link.BIndex;
+  if (edit.From == FromZEP) return SourceZEP(edit.Text, kind, index) == 0 && !(FedFromZEP(kind) && source == edit.Text);
+  return SourceInput(edit.Text, kind, index) == 0 && !(kind == KindInput && source == edit.Text);
+}
+
+TypedFunction ClassifyTypedFunction(int z, const QString& text) {
+  if (text.isEmpty() || text == ZEPText[z].FuncName.Str() || MeansNoFunction(text)) return TypedFunction::Kept;
+  if (!ListedName(text, false).isEmpty()) return TypedFunction::Listed;
+  if (!ListedName(text, true).isEmpty()) return TypedFunction::OtherCase;
+  return TypedFunction::Unlisted;
+}
+
+QString ListedSpelling(const QString& text) { return ListedName(text, true); }
 
 void SaveZEPEdit(int z, const TZEPEdit& edit) {
   TZEPText& text = ZEPText[z];

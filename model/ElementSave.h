@@ -47,6 +47,23 @@ TEditTarget StillCurrent(const TEditTarget& target);
 // ZEP Add1, Input In3".
 QString PropertiesCaption(const TEditTarget& target);
 
+// True when "Data from" is chosen for an input of ZEP z and no element of that kind bears
+// the typed text, which is not the input's own source as it stands either: the save would
+// drop it.
+bool SourceNamesNothing(int z, char port, const TSourceEdit& edit);
+
+// What a function name typed for ZEP z is to the lists.
+enum class TypedFunction {
+  Kept,           // nothing typed, the ZEP's own function as it stands, or "Non" (no function)
+  Listed,         // a library or user name, exactly
+  OtherCase,      // a listed name in other letter case, which a reload would take for it
+  Unlisted,       // in neither list
+};
+TypedFunction ClassifyTypedFunction(int z, const QString& text);
+// The listed name a text of TypedFunction::OtherCase stands for.
+QString ListedSpelling(const QString& text);
+
+// Typed "Non" (in any letter case) sets no function.
 void SaveZEPEdit(int z, const TZEPEdit& edit);
 void SaveInputEdit(int i, const QString& name, int length);
 void SaveOutputEdit(int o, const QString& name, int length);

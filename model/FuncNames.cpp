@@ -8,6 +8,7 @@
 
 #include "model/NetRules.h"
 #include "platform/Errors.h"
+#include "platform/ReadFile.h"
 
 namespace {
 
@@ -84,8 +85,7 @@ NameAdd AddUserFuncName(const TName& name) { return AppendName(UserFuncName, Use
 
 TListImport ImportLibFuncList(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+  OpenForReading(file);
   QByteArray all = file.readAll();
   if (file.error() != QFileDevice::NoError)
     throw EInOutError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));

@@ -5,11 +5,13 @@
 
 #include <QHash>
 
+#include "model/CarriedText.h"
 #include "model/ConnectionEnds.h"
 #include "model/FuncNames.h"
 #include "model/LinkResolution.h"
 #include "model/NetRules.h"
 #include "platform/Errors.h"
+#include "platform/LatinText.h"
 
 namespace {
 
@@ -61,6 +63,7 @@ public:
     for (int z = 1; z <= ZEPCount; ++z)
       if (!feeds[static_cast<std::size_t>(z)]) Warn(FindingKind::ZEP, z, QStringLiteral("its output feeds nothing"));
     CheckOutputs();
+    CheckTexts();
     CheckFunctionLists();
     CheckPositions();
     CheckConnectionTable();
@@ -122,6 +125,15 @@ private:
     if (held.Kind == KindNone && IsNone(source)) return;
     if (FedFromZEP(held.Kind) && (held.Delay < 0 || held.Delay > MaxDelay))
       Error(FindingKind::ZEP, z, QStringLiteral("%1 delay %2 is outside 0..7").arg(input).arg(held.Delay));
+    if (held.Kind != KindNone) {
+      const QByteArray written = sources_.SourceText(source, held.Kind, held.Delay, held.Index);
+      if (!Loads(written)) {
+        Relinked(FindingKind::ZEP, z,
+                 QStringLiteral("%1 source %2 would be saved as \"%3\", which does not load")
+                     .arg(input, Quoted(source), FromLatin(written)));
+        return;
+      }
+    }
     const TSourceLink reloaded = Reloaded(source, held);
     if (held.Kind == KindNone && reloaded.Kind == KindNone)
       Error(FindingKind::ZEP, z, QStringLiteral("%1 source %2 resolves to nothing").arg(input, Quoted(source)));
@@ -137,6 +149,16 @@ private:
       Relinked(FindingKind::ZEP, z,
             QStringLiteral("%1 source %2 would reload from %3, not %4 as drawn")
                 .arg(input, Quoted(source), Describe(reloaded), Describe(held)));
+  }
+
+  // False when the source text stops a load with a conversion error ("Lo-1-3").
+  bool Loads(const QByteArray& text) const {
+    try {
+      sources_.Resolve(text);
+      return true;
+    } catch (const RuntimeError&) {
+      return false;
+    }
   }
 
   // The link the source gets when the file is loaded again.
@@ -171,6 +193,36 @@ private:
               QStringLiteral("%1would reload fed from %2, not %3 as drawn")
                   .arg(shared ? QStringLiteral("name borne by several elements: it ") : QString(), from, shown));
       }
+    }
+  }
+
+  // Texts the file would not give back as they are: the net a save writes would reload
+  // with other names, other links, or not at all.
+  void CheckTexts() {
+    const auto check = [this](FindingKind kind, int number, const QString& what, const QByteArray& text,
+                              TextPlace place) {
+      const QString fault = CarryFault(text, place);
+      if (!fault.isEmpty()) Relinked(kind, number, QStringLiteral("%1 %2: a save would not carry it back").arg(what, fault));
+    };
+    for (int z = 1; z <= ZEPCount; ++z) {
+      const TZEPText& text = ZEPText[z];
+      check(FindingKind::ZEP, z, QStringLiteral("name"), text.Name.Bytes(), TextPlace::Key);
+      check(FindingKind::ZEP, z, QStringLiteral("function ") + Quoted(text.FuncName), text.FuncName.Bytes(), TextPlace::Item);
+      check(FindingKind::ZEP, z, QStringLiteral("input A source ") + Quoted(text.SourceA), text.SourceA.Bytes(), TextPlace::Item);
+      check(FindingKind::ZEP, z, QStringLiteral("input B source ") + Quoted(text.SourceB), text.SourceB.Bytes(),
+            TextPlace::LastItem);
+    }
+    for (int i = 1; i <= InputCount; ++i) check(FindingKind::Input, i, QStringLiteral("name"), InputName[i].Bytes(), TextPlace::Key);
+    for (int o = 1; o <= OutputCount; ++o) check(FindingKind::Output, o, QStringLiteral("name"), OutputName[o].Bytes(), TextPlace::Key);
+    for (int c = 1; c <= CommentCount; ++c)
+      check(FindingKind::Comment, c, QStringLiteral("text"), CommentText[c].Bytes(), TextPlace::Key);
+    for (int u = 1; u <= UserFuncCount; ++u)
+      check(FindingKind::Function, u, QStringLiteral("user name"), UserFuncName[u].Bytes(), TextPlace::ListName);
+    // A library name is numbered by its place in the library list.
+    for (int j = 1; j <= LibFuncCount; ++j) {
+      const qsizetype before = findings_.size();
+      check(FindingKind::Function, j, QStringLiteral("library name"), LibFuncName[j].Bytes(), TextPlace::ListName);
+      if (findings_.size() > before) findings_.last().Name = LibFuncName[j];
     }
   }
 
@@ -264,5 +316,7 @@ QString FindingLine(const TFinding& finding) {
   QString line = SeverityWord(finding.Level) + QLatin1Char(' ') + FindingKindWord(finding.Kind) + QLatin1Char(' ') +
                  QString::number(finding.Number);
   if (!finding.Name.isEmpty()) line += QLatin1Char(' ') + finding.Name;
-  return line + QStringLiteral(": ") + finding.Message;
+  // Names come from files, which may hold control characters; shown raw, they would act
+  // on a terminal.
+  return ControlsEscaped(line + QStringLiteral(": ") + finding.Message);
 }

@@ -15,7 +15,7 @@ enum class FindingKind { ZEP, Input, Output, Comment, Dot, Function };
 struct TFinding {
   Severity Level = Severity::Error;
   FindingKind Kind = FindingKind::ZEP;
-  int Number = 0;  // the element's number; for a function name its place in the user list
+  int Number = 0;  // the element's number; for a function name its place in its list
   QString Name;    // the element's name (a Comment's text, nothing for a Dot)
   QString Message;
   // The file stores names, and would link this source or Output on reload to another
@@ -44,5 +44,6 @@ QString FindingKindWord(FindingKind kind);  // "ZEP", "Input", ..., "Function"
 bool IsElement(FindingKind kind);
 ElementKind ElementOf(FindingKind kind);  // only for IsElement kinds
 
-// One line: `error ZEP 3 Mix: input A source "Ghost" resolves to nothing`.
+// One line: `error ZEP 3 Mix: input A source "Ghost" resolves to nothing`, its control
+// characters escaped ("\x1B").
 QString FindingLine(const TFinding& finding);

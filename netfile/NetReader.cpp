@@ -9,6 +9,7 @@
 #include "netfile/NetText.h"
 #include "platform/Errors.h"
 #include "platform/Prompts.h"
+#include "platform/ReadFile.h"
 #include "platform/StrToInt.h"
 
 namespace {
@@ -449,8 +450,7 @@ void ReadNet(QIODevice& in, TCapacityCuts& cuts) { ReadLines(in, cuts, nullptr);
 
 std::unique_ptr<QFile> OpenNetFile(const QString& path) {
   auto file = std::make_unique<QFile>(path);
-  if (!file->open(QIODevice::ReadOnly))
-    throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file->errorString()));
+  OpenForReading(*file);
   return file;
 }
 

@@ -37,7 +37,8 @@ QString CapacityWarning(const TCapacityCuts& cuts);
 // when `in` is a file.
 void ReadNet(QIODevice& in, TCapacityCuts& cuts);
 
-// Opens a net file for reading; raises EInOutError naming the file.
+// Opens a net file for reading as OpenForReading does: what is not a regular file is
+// refused unopened. Raises EInOutError naming the file.
 std::unique_ptr<QFile> OpenNetFile(const QString& path);
 
 // A net read from a file aside from the tables in use, its links resolved.

@@ -156,7 +156,10 @@ TEST_F(CheckPanelTest, ASaveThatWillNotReloadAsDrawnOpensThePanel) {
   QTest::mouseClick(editForm->EndBtn, Qt::LeftButton);
   ASSERT_EQ(ZEPLink[3].AIndex, 2);
 
+  prompts.Answers = {Answer::Yes};
   form->SaveClick();
+  EXPECT_EQ(prompts.Shown.last(), "YesNo: The saved net would reload differently:\n"
+                                  "ZEP 3 \"Last\": input A would reload from ZEP 1, not ZEP 2\nSave anyway?");
   ASSERT_TRUE(form->Checks->isVisible());
   EXPECT_TRUE(Shown().contains("error ZEP 3 Last: input A source \"Dup\" is borne by several elements: it would reload "
                                "from ZEP 1, not ZEP 2 as drawn"))

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/NetHome.h"
 #include "app/NetStart.h"
@@ -93,6 +94,14 @@ TEST_F(OpenFromOutside, ANetThatCannotBeLoadedGivesTheErrorAndTheProgramGoesOn) 
   prompts.Files = {std::nullopt};
   form->LoadClick();
   EXPECT_EQ(prompts.Shown.last(), "Open: *.net|" + NetworkDataPath.Str());
+
+  // A FIFO named on the command line is refused at once, never waited on.
+  const QString fifo = data.File("pipe.net");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  form->OpenNetAtStart(fifo);
+  form->OpenNetNamedAtStart();
+  EXPECT_EQ(prompts.Shown.last(), "Error: Cannot open file \"" + fifo + "\". It is not a regular file.");
+  EXPECT_TRUE(form->isEnabled());
 }
 
 TEST_F(OpenFromOutside, RecentNetsKeepsTheLastEightNewestFirst) {

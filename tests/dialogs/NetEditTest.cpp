@@ -208,13 +208,24 @@ TEST_F(NetEditTest, RenamingAZEPRenamesItsSourcesAndOutputsButNotOtherSpellings)
 }
 
 TEST_F(NetEditTest, ChoosingTheSourceOfAnInput) {
-  // "ZEP" with a name that no ZEP bears keeps the input as it was.
+  // "ZEP" with a name that no ZEP bears is named in a message; the dialog stays open with
+  // the name selected, the input as it was.
   OpenFor(2);
   Type(dialog->InABox, "Nobody");
   Step(dialog->InAUD, 2);
   Save();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(prompts.Shown.last(), QStringLiteral("Warning: No ZEP is named \u201CNobody\u201D."));
+  EXPECT_EQ(dialog->focusWidget(), dialog->InABox);
+  EXPECT_EQ(dialog->InABox->lineEdit()->selectedText(), QStringLiteral("Nobody"));
   EXPECT_EQ(ZEPText[2].SourceA.Str(), QStringLiteral("Add1"));
   EXPECT_EQ(A(2), (Link{2, 1, 1}));
+  dialog->ExitBtnClick();
+  // The input's own source as it stands is kept, though written in other letter case.
+  OpenFor(6);
+  Save();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(A(6), (Link{3, 0, 1}));
 
   // "Input" stores kind 1 and delay 0, whatever the delay shows.
   OpenFor(2);
@@ -294,6 +305,12 @@ TEST_F(NetEditTest, MovingAZEPKeepsEverySourceAndDelay) {
     Save();
     for (int z = 1; z <= 6; ++z) EXPECT_EQ(ZEPText[z].Name.Str(), names[z - 1]) << typed;
   }
+  // The count itself is in the range: the ZEP moves to the last place.
+  OpenFor(4);
+  Type(dialog->ZEPNumEdit, "6");
+  Save();
+  EXPECT_EQ(ZEPText[6].Name.Str(), names[3]);
+  EXPECT_EQ(ZEPText[5].Name.Str(), names[5]);
 }
 
 TEST_F(NetEditTest, MovingAZEPKeepsLinksToZEPsAndInputsOfRepeatedNames) {
@@ -325,7 +342,7 @@ TEST_F(NetEditTest, FunctionNamesAreLookedUpInTheLibraryFirst) {
     const char* typed;
     const char* funcName;
     int code;
-  } cases[] = {{"mul", "mul", 2}, {"neg", "neg", 101}, {"xyz", "add", 1}, {"", "add", 1}, {"MUL", "add", 1}};
+  } cases[] = {{"mul", "mul", 2}, {"neg", "neg", 101}, {"", "add", 1}, {"non", "non", 0}};
   for (const Case& c : cases) {
     ZEPText[1].FuncName = "add";
     ZEPLink[1].FuncCode = 1;
@@ -335,6 +352,85 @@ TEST_F(NetEditTest, FunctionNamesAreLookedUpInTheLibraryFirst) {
     EXPECT_EQ(ZEPText[1].FuncName.Str(), QString(c.funcName)) << c.typed;
     EXPECT_EQ(ZEPLink[1].FuncCode, c.code) << c.typed;
   }
+}
+
+// A function name in neither list is offered for the user list; one in other letter case is
+// refused, as a reload would take it for the listed one.
+TEST_F(NetEditTest, TypedFunctionNamesInNeitherListAreAskedFor) {
+  const QString question = QStringLiteral("YesNo: Add \u201CFoo\u201D to the user function names?");
+  OpenFor(1);
+  Type(dialog->FunctionBox, "Foo");
+  prompts.Answers = {Answer::No};
+  Save();
+  EXPECT_EQ(prompts.Shown.last(), question);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->focusWidget(), dialog->FunctionBox);
+  EXPECT_EQ(dialog->FunctionBox->lineEdit()->selectedText(), QStringLiteral("Foo"));
+  EXPECT_EQ(UserFuncCount, 2);
+  EXPECT_EQ(ZEPText[1].FuncName.Str(), QStringLiteral("add"));
+
+  prompts.Answers = {Answer::Yes};
+  Save();
+  EXPECT_EQ(prompts.Shown.last(), question);
+  EXPECT_FALSE(dialog->isVisible());
+  ASSERT_EQ(UserFuncCount, 3);
+  EXPECT_EQ(UserFuncName[3].Str(), QStringLiteral("Foo"));
+  EXPECT_EQ(ZEPText[1].FuncName.Str(), QStringLiteral("Foo"));
+  EXPECT_EQ(ZEPLink[1].FuncCode, 103);
+  const QByteArray saved = NetFileText(QDate(2024, 5, 6));
+  EXPECT_TRUE(saved.contains("\r\nUser = neg,mul,Foo\r\n"));
+  EXPECT_TRUE(saved.contains("\r\nAdd1 = 10,20,5,Foo,In1,In2\r\n"));
+
+  OpenFor(2);
+  Type(dialog->FunctionBox, "MUL");
+  Save();
+  EXPECT_EQ(prompts.Shown.last(), QStringLiteral("Warning: The function \u201CMUL\u201D is listed as \u201Cmul\u201D: "
+                                                 "function names differ in letter case."));
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(ZEPText[2].FuncName.Str(), QStringLiteral("mul"));
+}
+
+// Texts a net file would not give back as typed are refused, naming the character; the
+// dialog stays open with the text selected and the tables as they were.
+TEST_F(NetEditTest, TypedTextsAFileCannotCarryBackAreRefused) {
+  struct Case {
+    int zep, input, output, comment;
+    QWidget* field;
+    const char* typed;
+    const char* message;
+  } const cases[] = {
+      {1, 0, 0, 0, dialog->ZEPNameEdit, "Lo-1",
+       "The ZEP name \u201CLo-1\u201D holds \"-\", which the file reads as the start of a delay"},
+      {1, 0, 0, 0, dialog->ZEPNameEdit, "Mix ", "The ZEP name \u201CMix \u201D ends with a blank"},
+      {1, 0, 0, 0, dialog->ZEPNameEdit, "Esc\x1b", "The ZEP name \u201CEsc\\x1B\u201D holds the control character \\x1B"},
+      {1, 0, 0, 0, dialog->FunctionBox, "f,g", "The function name \u201Cf,g\u201D holds \",\", which the file reads as a separator"},
+      {0, 1, 0, 0, dialog->NameEdit, " In", "The Input name \u201C In\u201D begins with a blank"},
+      {0, 1, 0, 0, dialog->NameEdit, "a,b", "The Input name \u201Ca,b\u201D holds \",\", which the file reads as a separator"},
+      {0, 0, 1, 0, dialog->OutNameBox, "a=b", "The Output name \u201Ca=b\u201D holds \"=\", which the file reads as the end of a name"},
+      {0, 0, 0, 1, dialog->NameEdit, "Tab\there", "The Comment \u201CTab\\x09here\u201D holds the control character \\x09"},
+  };
+  const QStringList before = Tables();
+  for (const Case& c : cases) {
+    OpenFor(c.zep, c.input, c.output, c.comment);
+    auto* box = qobject_cast<QComboBox*>(c.field);
+    QLineEdit* edit = box ? box->lineEdit() : static_cast<QLineEdit*>(c.field);
+    // A control character comes in pasted: typed, Tab and Escape act as keys.
+    Type(edit, "");
+    edit->insert(QString::fromLatin1(c.typed));
+    Save();
+    EXPECT_TRUE(dialog->isVisible()) << c.typed;
+    EXPECT_EQ(prompts.Shown.last(), QStringLiteral("Warning: ") + c.message + ": a saved net could not keep it.");
+    EXPECT_EQ(dialog->focusWidget(), c.field) << c.typed;
+    EXPECT_EQ(edit->selectedText(), QString::fromLatin1(c.typed));
+    EXPECT_EQ(Tables(), before) << c.typed;
+    dialog->ExitBtnClick();
+  }
+  // Commas and "=" are carried in a Comment's text.
+  OpenFor(0, 0, 0, 1);
+  Type(dialog->NameEdit, "x = a, b");
+  Save();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(CommentText[1].Str(), QStringLiteral("x = a, b"));
 }
 
 TEST_F(NetEditTest, EmptyTexts) {

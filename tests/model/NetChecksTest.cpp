@@ -5,6 +5,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "model/ElementSave.h"
 #include "model/NetChecks.h"
 #include "model/NetDef.h"
 #include "model/NetRules.h"
@@ -21,6 +22,13 @@ const QByteArray Clean =
     "[ZEP]\r\nSum = 10,10,3,Add,In,In\r\nTwice = 20,10,3,Add,Sum,Sum\r\n"
     "[InData]\r\nIn = 0,10\r\n"
     "[OutData]\r\nTwice = 30,10\r\n";
+
+// Two ZEPs of one name feed the Output of that name.
+const QByteArray TwoMixes =
+    "[ZEPList]\r\nLibrary = Add\r\n"
+    "[ZEP]\r\nMix = 10,10,3,Add,In,In\r\nMix = 20,10,3,Add,In,In\r\n"
+    "[InData]\r\nIn = 0,10\r\n"
+    "[OutData]\r\nMix = 30,10\r\n";
 
 QStringList Lines(const QList<TFinding>& findings) {
   QStringList lines;
@@ -81,6 +89,9 @@ TEST(NetChecks, EachCheckGivesExactlyItsFinding) {
       {"unknown function", Changed("3,Add,In", "3,Sub,In"), {},
        {"error ZEP 1 Sum: function \"Sub\" is in neither list"}},
       {"delay beyond 7", Changed("Sum,Sum", "Sum-9,Sum"), {}, {"error ZEP 2 Twice: input A delay 9 is outside 0..7"}},
+      {"delay of 7, the largest", Changed("Sum,Sum", "Sum-7,Sum"), {}, {}},
+      {"Output of two same-named ZEPs, the first renamed", TwoMixes, [] { RenameZEP(1, "Mux"); },
+       {"error Output 1 Mix: would reload fed from ZEP 2, not ZEP 1 as drawn"}},
       {"negative position", Changed("In = 0,10", "In = -2,10"), {},
        {"warning Input 1 In: stands at a negative position (-2,10)"}},
       {"outside the canvas", Changed("Twice = 20,10", "Twice = 20,250"), {},

@@ -1,9 +1,11 @@
 #include <QFile>
+#include <sys/stat.h>
 
 #include "NetFileFixture.h"
 #include "model/ZEPMove.h"
 #include "model/LinkResolution.h"
 #include "platform/Errors.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -219,11 +221,27 @@ TEST_F(NetReaderTest, TheRestOfALongSourceMovesWithItsZEP) {
 }
 
 TEST_F(NetReaderTest, AFileThatCannotBeOpenedIsAnInputOutputError) {
-  try {
-    OpenNetFile(QStringLiteral("/no/such/folder/x.net"));
-    FAIL() << "opened";
-  } catch (const EInOutError& error) {
-    EXPECT_TRUE(error.Message().startsWith("Cannot open file \"/no/such/folder/x.net\"")) << error.Message().toStdString();
+  // A FIFO would block the open for ever and a device might never end: refused unopened.
+  TempDir temp;
+  const QString fifo = temp.File("pipe.net");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  const QString link = temp.File("link.net");
+  ASSERT_TRUE(QFile::link(fifo, link));
+  const struct {
+    QString path;
+    QString reason;
+  } cases[] = {{QStringLiteral("/no/such/folder/x.net"), QStringLiteral("No such file or directory")},
+               {QStringLiteral("/dev/zero"), QStringLiteral("It is not a regular file.")},
+               {temp.Path(), QStringLiteral("It is not a regular file.")},
+               {fifo, QStringLiteral("It is not a regular file.")},
+               {link, QStringLiteral("It is not a regular file.")}};
+  for (const auto& c : cases) {
+    try {
+      OpenNetFile(c.path);
+      ADD_FAILURE() << "opened " << c.path.toStdString();
+    } catch (const EInOutError& error) {
+      EXPECT_EQ(error.Message(), "Cannot open file \"" + c.path + "\". " + c.reason);
+    }
   }
 }
 

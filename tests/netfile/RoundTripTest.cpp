@@ -1,10 +1,15 @@
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 #include "NetFileFixture.h"
 #include "drawing/Routing.h"
 #include "fuzz/RoundTripCheck.h"
+#include "model/ElementSave.h"
+#include "model/FuncNames.h"
 #include "model/LinkResolution.h"
+#include "model/NetChecks.h"
+#include "netfile/CheckedSave.h"
 #include "netfile/NetWriter.h"
 #include "netfile/NewNet.h"
 #include "platform/Errors.h"
@@ -41,6 +46,73 @@ TEST_F(RoundTripTest, ExamplesLoadSaveAndLoadToTheSameBytesAndTables) {
     SetUp();
     LoadFile(temp.File(name), prompts);
     EXPECT_EQ(roundtrip::Snapshot(true), tables) << name.toStdString();
+  }
+}
+
+QStringList FindingLines() {
+  QStringList lines;
+  for (const TFinding& finding : CheckNet(LargestCanvas)) lines << FindingLine(finding);
+  return lines;
+}
+
+// A save reads its own text back first: a net that would reload otherwise is written only
+// when the user says so, and the checks name the text at fault.
+TEST_F(RoundTripTest, ASaveWritesOnlyANetThatReloadsAsItIs) {
+  TempDir temp;
+  const QString path = temp.File("net.net");
+  const QDate date(2024, 3, 7);
+  SetUpNewNet();
+  ScriptedPrompts clean;
+  EXPECT_EQ(SaveNetFile(path, date, clean), SaveOutcome::Saved);
+  EXPECT_TRUE(clean.Shown.isEmpty()) << clean.Shown.join('\n').toStdString();
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    QString difference;
+    QString finding;
+  } const cases[] = {
+      {"a ZEP name holding \"-\", fed through a delay",
+       [] {
+         RenameZEP(1, "Lo-1");
+         ZEPText[1].SourceB = "Lo-1";
+         ZEPLink[1].BKind = KindZEP, ZEPLink[1].BDelay = 1, ZEPLink[1].BIndex = 1;
+       },
+       "it would not load: '1-1' is not a valid integer value in line 6",
+       "error ZEP 1 Lo-1: input B source \"Lo-1\" would be saved as \"Lo-1-1\", which does not load"},
+      {"an Input name ending with a blank", [] { RenameInput(1, "Input1 "); },
+       "Input 1 \"Input1 \": name would reload as \"Input1\"",
+       "error Input 1 Input1 : name ends with a blank: a save would not carry it back"},
+      {"a ZEP name beginning with a tab", [] { RenameZEP(1, "\tNew"); },
+       "ZEP 1 \"\\x09New\": name would reload as \"New\"",
+       "error ZEP 1 \\x09New: name begins with the control character \\x09: a save would not carry it back"},
+      {"a function name holding \",\"",
+       [] {
+         AddUserFuncName("f,g");
+         ZEPText[1].FuncName = "f,g";
+       },
+       "ZEP 1 \"New\": function would reload as \"f\"",
+       "error ZEP 1 New: function \"f,g\" holds \",\", which the file reads as a separator: a save would not carry "
+       "it back"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    SetUpNewNet();
+    c.edit();
+    const QByteArray old = ReadAll(path);
+    ScriptedPrompts no;
+    no.Answers = {Answer::No};
+    EXPECT_EQ(SaveNetFile(path, date, no), SaveOutcome::NotSaved) << c.what;
+    EXPECT_EQ(ReadAll(path), old) << c.what;
+    ASSERT_EQ(no.Shown.size(), 1) << c.what;
+    const QStringList question = no.Shown[0].split('\n');
+    EXPECT_EQ(question.first(), "YesNo: The saved net would reload differently:") << c.what;
+    EXPECT_TRUE(question.contains(c.difference)) << no.Shown[0].toStdString();
+    EXPECT_EQ(question.last(), "Save anyway?") << c.what;
+    EXPECT_TRUE(FindingLines().contains(c.finding)) << FindingLines().join('\n').toStdString();
+    ScriptedPrompts yes;
+    yes.Answers = {Answer::Yes};
+    EXPECT_EQ(SaveNetFile(path, date, yes), SaveOutcome::SavedDespiteDifferences) << c.what;
+    EXPECT_EQ(ReadAll(path), NetFileText(date)) << c.what;
   }
 }
 

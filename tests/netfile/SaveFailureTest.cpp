@@ -3,6 +3,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "NetFileFixture.h"
@@ -28,15 +29,16 @@ protected:
     file.write(OldBytes);
   }
 
-  // Saves and expects the input/output error naming the file.
-  static void ExpectSaveFails(const QString& path, const std::function<void()>& during = {}) {
+  // Saves and expects the input/output error naming the file; gives its message.
+  static QString ExpectSaveFails(const QString& path) {
     try {
-      if (during) during();
       WriteNetFile(path, QDate(2024, 3, 7));
       ADD_FAILURE() << "saved " << path.toStdString();
     } catch (const EInOutError& error) {
       EXPECT_TRUE(error.Message().startsWith("Cannot write file \"" + path + "\"")) << error.Message().toStdString();
+      return error.Message();
     }
+    return {};
   }
 
   static QStringList Entries(const QString& folder) {
@@ -79,12 +81,14 @@ TEST_F(SaveFailureTest, ReadOnlyFolderKeepsTheOldFile) {
   ASSERT_TRUE(QDir().mkdir(folder));
   const QString path = folder + "/net.net";
   WriteOld(path);
-  QFile::setPermissions(temp.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                             QFile::ExeOther);
-  QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+  const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::ExeOther;
+  QFile::setPermissions(temp.dir.path(), readable | QFile::WriteOwner);
+  QFile::setPermissions(folder, readable);
   {
     Unprivileged user;
-    ExpectSaveFails(path);
+    EXPECT_EQ(ExpectSaveFails(path), "Cannot write file \"" + path + "\". The folder \"" + folder +
+                                         "\" cannot be written, so the file cannot be replaced safely.");
   }
   EXPECT_EQ(Bytes(path), OldBytes);
   EXPECT_EQ(Entries(folder), QStringList{"net.net"});
@@ -142,6 +146,48 @@ TEST_F(SaveFailureTest, AReplacedFileKeepsItsModeOwnerAndLink) {
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   EXPECT_EQ(Bytes(path), NetFileText(QDate(2024, 3, 7)));
   EXPECT_EQ(Entries(temp.Path()), (QStringList{"link.net", "net.net"}));
+}
+
+// An access list as the kernel keeps it: a version word, then entries of tag, permissions
+// and id. Here the owner rw-, user nobody rw-, the owning group r--, mask rw-, others r--.
+QByteArray AccessList() {
+  const auto word16 = [](QByteArray& out, quint16 v) { out.append(char(v & 0xFF)).append(char(v >> 8)); };
+  const auto word32 = [&](QByteArray& out, quint32 v) { word16(out, v & 0xFFFF), word16(out, v >> 16); };
+  QByteArray list;
+  word32(list, 2);
+  const struct {
+    quint16 tag, permissions;
+    quint32 id;
+  } entries[] = {{0x01, 6, ~0u}, {0x02, 6, 65534}, {0x04, 4, ~0u}, {0x10, 6, ~0u}, {0x20, 4, ~0u}};
+  for (const auto& e : entries) word16(list, e.tag), word16(list, e.permissions), word32(list, e.id);
+  return list;
+}
+
+QByteArray Attribute(const QByteArray& file, const char* name) {
+  char value[256];
+  const ssize_t size = getxattr(file.constData(), name, value, sizeof value);
+  return size < 0 ? QByteArray("<none>") : QByteArray(value, size);
+}
+
+// Without its access list the file's mode (664, the mask in the group bits) would let its
+// group write to it.
+TEST_F(SaveFailureTest, AReplacedFileKeepsItsAccessListAndUserAttributes) {
+  TempDir temp;
+  const QString path = temp.File("net.net");
+  WriteOld(path);
+  const QByteArray name = QFile::encodeName(path);
+  const QByteArray list = AccessList();
+  if (setxattr(name.constData(), "system.posix_acl_access", list.constData(), list.size(), 0) != 0 ||
+      setxattr(name.constData(), "user.origin", "lab", 3, 0) != 0)
+    GTEST_SKIP() << "the file system of " << temp.Path().toStdString() << " keeps no access lists or user attributes";
+
+  WriteNetFile(path, QDate(2024, 3, 7));
+  EXPECT_EQ(Bytes(path), NetFileText(QDate(2024, 3, 7)));
+  EXPECT_EQ(Attribute(name, "system.posix_acl_access"), list);
+  EXPECT_EQ(Attribute(name, "user.origin"), "lab");
+  struct stat after{};
+  ASSERT_EQ(stat(name.constData(), &after), 0);
+  EXPECT_EQ(after.st_mode & 0777, 0664u);
 }
 
 }  // namespace

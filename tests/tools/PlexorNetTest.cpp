@@ -131,12 +131,17 @@ TEST_F(PlexorNet, LoadErrorsAndCapacityCuts) {
   EXPECT_EQ(Read(notes), "Meeting notes, no net.\r\n");
 
   QByteArray many = "[Dot]\r\n";
-  for (int i = 0; i < 65; ++i) many += "* = 1,1\r\n";
+  for (int i = 1; i <= 65; ++i) many += "* = " + QByteArray::number(i) + ",1\r\n";
   const ToolRun cut = Start({"dump", Write("many.net", many)});
   EXPECT_EQ(cut.Exit, 0);
   EXPECT_EQ(cut.Err, "Sorry! The file holds more than the system can keep.\nOnly these were read:\n64 Dots\n"
                      "Saving this net drops the rest !\n");
   EXPECT_EQ(Json(cut)["Dot"].toArray().size(), 64);
+  // Clean but overfilled: not clean to a script, as a save would drop a Dot.
+  const ToolRun checked = Start({"check", temp.File("many.net")});
+  EXPECT_EQ(checked.Exit, 2);
+  EXPECT_EQ(checked.Out, "");
+  EXPECT_EQ(checked.Err, "the file holds more than 64 Dots; the rest was not read\n");
 }
 
 TEST_F(PlexorNet, SaveWritesWithTheEditorsWriter) {
@@ -156,6 +161,19 @@ TEST_F(PlexorNet, SaveWritesWithTheEditorsWriter) {
   EXPECT_EQ(unwritable.Exit, 1);
   EXPECT_TRUE(unwritable.Err.startsWith("Cannot write file")) << unwritable.Err.toStdString();
   EXPECT_EQ(Start({"save", temp.File("missing.net"), temp.File("out.net")}).Exit, 1);
+  EXPECT_FALSE(QFile::exists(temp.File("out.net")));
+
+  // A file may hold a name that a save cannot write back: check names it, save refuses.
+  const QString odd = Write("odd.net", "[ZEPList]\r\nLibrary = ,b\r\nLibrary = y\r\n");
+  const ToolRun checked = Start({"check", odd});
+  EXPECT_EQ(checked.Exit, 2);
+  EXPECT_EQ(checked.Out, "error Function 1 ,b: library name holds \",\", which the file reads as a separator: a save "
+                         "would not carry it back\n");
+  const ToolRun refused = Start({"save", odd, temp.File("out.net")});
+  EXPECT_EQ(refused.Exit, 1);
+  EXPECT_EQ(refused.Err, "The saved net would reload differently:\n2 library names would reload as 1\n"
+                         "library name 1 \",b\" would reload as \",b,y\"\nSave anyway? No\n"
+                         "plexor-net save: \"" + temp.File("out.net").toLatin1() + "\" was not written\n");
   EXPECT_FALSE(QFile::exists(temp.File("out.net")));
 }
 
@@ -189,6 +207,12 @@ TEST_F(PlexorNet, CheckPrintsTheNetChecksAsLinesOrJson) {
   EXPECT_EQ(findings[3].toObject(), (QJsonObject{{"severity", "error"}, {"kind", "Output"}, {"number", 2},
                                                  {"name", "Nobody"}, {"message", "names no ZEP"}}));
   EXPECT_EQ(Start({"check", temp.File("missing.net")}).Exit, 1);
+
+  // A name's control characters reach the terminal escaped, in the findings and in errors.
+  const ToolRun escaped = Start({"check", Write("esc.net", "[OutData]\r\nRed\x1b[31m = 1,1\r\n")});
+  EXPECT_EQ(escaped.Out, "error Output 1 Red\\x1B[31m: names no ZEP\n");
+  const ToolRun badItem = Start({"check", Write("escx.net", "[Dot]\r\n* = 1,2\x1b[2J\r\n")});
+  EXPECT_EQ(badItem.Err, "'2\\x1B[2J' is not a valid integer value\nin line 2 of " + temp.File("escx.net").toLatin1() + "\n");
 }
 
 // A file size limit fails every write of the tool's output, whoever runs it.
@@ -232,6 +256,19 @@ TEST_F(PlexorNet, OutputThatCannotBeWrittenFailsAndLeavesTheOldOutput) {
     EXPECT_TRUE(refused.Err.contains("It is not a regular file.")) << refused.Err.toStdString();
   }
   EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+  // The refusal names the file as the user typed it, also when a link leads to the folder.
+  ASSERT_TRUE(QDir(temp.Path()).mkdir("adir"));
+  ASSERT_TRUE(QFile::link(temp.File("adir"), temp.File("alink")));
+  for (const QByteArray typed : {"adir", "alink"}) {
+    const ToolRun run = Start({"save", Examples + "all-kinds.net", typed},
+                              [&](QProcess& p) { p.setWorkingDirectory(temp.Path()); });
+    EXPECT_EQ(run.Exit, 1) << typed.toStdString();
+    EXPECT_EQ(run.Err, "Cannot write file \"" + typed + "\". It is not a regular file.\n");
+  }
+  // Nor is a FIFO a net to check: refused at once, never waited on.
+  const ToolRun piped = Start({"check", fifo});
+  EXPECT_EQ(piped.Exit, 1);
+  EXPECT_EQ(piped.Err, "Cannot open file \"" + fifo.toLatin1() + "\". It is not a regular file.\n");
 
   // Standard output that cannot take the dump or the findings.
   const auto full = [](QProcess& p) { p.setStandardOutputFile("/dev/full"); };
@@ -265,6 +302,14 @@ TEST_F(PlexorNet, RenderPrintsNothingButItsOwnWithOrWithoutADisplay) {
   ASSERT_FALSE(png.isNull());
   const QString svgSize = QStringLiteral("<svg width=\"%1\" height=\"%2\"\n").arg(png.width()).arg(png.height());
   EXPECT_TRUE(Read(temp.File("net.svg")).contains(svgSize.toLatin1())) << Read(temp.File("net.svg")).left(200).toStdString();
+
+  // A canvas of another width than height, at the smallest scale (5 pixels a unit): 1500 by
+  // 500 pixels, in each kind of output (a PDF page at 96 pixels an inch in points).
+  for (const QString out : {"wide.png", "wide.svg", "wide.pdf"})
+    ASSERT_EQ(Start({"render", in, temp.File(out), "--scale", "6", "--size", "300,100"}).Exit, 0) << out.toStdString();
+  EXPECT_EQ(QImage(temp.File("wide.png")).size(), QSize(1500, 500));
+  EXPECT_TRUE(Read(temp.File("wide.svg")).contains("<svg width=\"1500\" height=\"500\"\n"));
+  EXPECT_TRUE(Read(temp.File("wide.pdf")).contains("/MediaBox [0 0 1125.000000 375.000000]"));
 
   // A page beyond 200 inches is drawn smaller to fit, with a notice: 20000 pixels at 96 per inch.
   const ToolRun big = Start({"render", in, temp.File("big.pdf"), "--scale", "1", "--size", "1000,1000"});

@@ -24,6 +24,7 @@ const char* const CheckHelp =
     "table. Warnings: an element at a negative position or outside the largest canvas, two\n"
     "elements on one grid point, a function name in both lists, a ZEP whose output feeds\n"
     "nothing. A table the file overfilled is reported on stderr.\n"
+    "Control characters in names are printed escaped, as \\x1B.\n"
     "  --json   print the findings as a JSON array of objects with severity, kind, number,\n"
     "           name and message\n"
     "Exit status: 0 clean, 2 findings, 1 the file could not be loaded or the findings not\n"

@@ -2,7 +2,7 @@
 #include <QDate>
 
 #include "drawing/Routing.h"
-#include "netfile/NetWriter.h"
+#include "netfile/CheckedSave.h"
 #include "platform/Errors.h"
 #include "tools/plexor-net/NetCommands.h"
 #include "tools/plexor-net/ToolSupport.h"
@@ -13,7 +13,10 @@ const char* const SaveUsage = "usage: plexor-net save IN.net OUT.net [--rebuild]
 const char* const SaveHelp =
     "usage: plexor-net save IN.net OUT.net [--rebuild] [--date yyyy/m/d]\n"
     "Loads IN.net as the editor does and writes it to OUT.net as the editor's Save does.\n"
-    "OUT.net is replaced only when every byte was written.\n"
+    "OUT.net is replaced only when every byte was written, and only with a net that reloads\n"
+    "as it is: the text is read back first, and a net that would reload differently (a name\n"
+    "the file cannot carry back, a source that would find another element) is not written;\n"
+    "the differences go to stderr and the exit status is 1.\n"
     "  --rebuild          lay the connections again from the ZEP links first\n"
     "  --date yyyy/m/d    the date of the first line (default: today)\n"
     "Exit status: 0 done, 1 IN.net could not be loaded or OUT.net not written, 64 wrong usage.\n";
@@ -41,7 +44,11 @@ int RunSave(const QStringList& args) {
   if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
   if (parsed.Flags.contains(QStringLiteral("--rebuild"))) RebuildRoutes();
   try {
-    WriteNetFile(parsed.Positional[1], date);
+    // The question of a net that would reload differently is answered No, on stderr.
+    if (SaveNetFile(parsed.Positional[1], date, prompts) == SaveOutcome::NotSaved) {
+      PrintErrorLine(QStringLiteral("plexor-net save: \"%1\" was not written").arg(parsed.Positional[1]));
+      return 1;
+    }
   } catch (const RuntimeError& error) {
     PrintErrorLine(error.Message());
     return 1;

@@ -7,11 +7,17 @@
 
 #include "netfile/NetReader.h"
 #include "platform/Errors.h"
+#include "platform/LatinText.h"
 
 void ConsolePrompts::Warning(const QString& text) { PrintErrorLine(text); }
 Answer ConsolePrompts::AskYesNoCancel(const QString&) { return Answer::Cancel; }
 Answer ConsolePrompts::AskOkCancel(const QString&) { return Answer::Cancel; }
-Answer ConsolePrompts::AskYesNo(const QString&) { return Answer::No; }
+// The one question a command meets is whether to write a net that would reload
+// differently; the user reads it, and its answer, on stderr.
+Answer ConsolePrompts::AskYesNo(const QString& text) {
+  PrintErrorLine(text + QStringLiteral(" No"));
+  return Answer::No;
+}
 void ConsolePrompts::ShowError(const QString& text) { PrintErrorLine(text); }
 std::optional<QString> ConsolePrompts::OpenFile(const QString&, const QString&) { return std::nullopt; }
 std::optional<QString> ConsolePrompts::SaveFile(const QString&, const QString&) { return std::nullopt; }
@@ -66,7 +72,9 @@ bool PrintOut(const QByteArray& bytes) {
 }
 
 void PrintErrorLine(const QString& text) {
-  const QByteArray bytes = text.toLocal8Bit() + '\n';
+  // Messages quote names and text of the file, whose control characters must not reach
+  // the terminal.
+  const QByteArray bytes = ControlsEscaped(text, true).toLocal8Bit() + '\n';
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 

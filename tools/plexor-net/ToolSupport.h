@@ -6,7 +6,8 @@
 
 #include "platform/Prompts.h"
 
-// Warnings and errors go to stderr; no question or file dialog is ever answered.
+// Warnings and errors go to stderr; no file dialog is ever answered, and every question is
+// answered No (Cancel where it offers Cancel); a Yes/No question is printed with its answer.
 class ConsolePrompts : public Prompts {
 public:
   void Warning(const QString& text) override;
