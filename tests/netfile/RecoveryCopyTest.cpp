@@ -1,11 +1,10 @@
 // The recovery copy on disk: written all or nothing, private to its user, checked when it
 // comes back, and claimed when the program that held it is gone.
 #include <QDate>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -112,15 +111,15 @@ TEST_F(RecoveryCopyTest, ABrokenLockIsStaleUnlessARunningProgramHoldsIt) {
   };
   for (const auto& c : cases) {
     QFile::remove(lock);
+    // A running program: the lock QLockFile holds, its contents then spoilt in place.
+    QLockFile holder(lock);
+    if (c.held) {
+      ASSERT_TRUE(holder.tryLock(0));
+    }
     if (c.make == Link) ASSERT_TRUE(QFile::link(elsewhere, lock));
     else ASSERT_TRUE(WriteBytes(lock, c.make == Garbage ? "\x01\xFFgarbage" : ""));
     if (c.old) Backdate(lock);
-    const int holder = ::open(QFile::encodeName(lock).constData(), O_RDONLY);
-    if (c.held) {
-      ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
-    }
     EXPECT_EQ(ClaimStaleCopies().size(), c.stale ? 1u : 0u) << c.make << c.old << c.held;
-    ::close(holder);
   }
   EXPECT_EQ(ReadBytes(elsewhere), "keep me");  // a link goes, never what it leads to
 }
