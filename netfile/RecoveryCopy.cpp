@@ -202,9 +202,9 @@ bool TRecoveryCopy::WriteNow() {
   timer_.stop();
   if (!Edited) return true;
   if (!lock_ && !TakePlace()) return false;
-  QByteArray text = RecoveryCopyText(origin_(), NetFileName.Str(), NetFileText(QDate::currentDate()));
+  TParts parts{origin_(), NetFileName.Str(), NetFileText(QDate::currentDate())};
   const std::lock_guard<std::mutex> guard(mutex_);
-  pending_ = std::move(text);
+  pending_ = std::move(parts);
   if (!writing_) {
     writing_ = true;
     writer_.start([this] { WritePending(); });
@@ -215,18 +215,18 @@ bool TRecoveryCopy::WriteNow() {
 void TRecoveryCopy::WritePending() {
   const QString path = CopyPath();
   for (;;) {
-    QByteArray text;
+    TParts parts;
     {
       const std::lock_guard<std::mutex> guard(mutex_);
       if (!pending_) {
         writing_ = false;
         return;
       }
-      text = std::move(*pending_);
+      parts = std::move(*pending_);
       pending_.reset();
     }
     try {
-      WriteFileAtomically(path, text);
+      WriteFileAtomically(path, RecoveryCopyText(parts.Origin, parts.FileName, parts.NetText));
       QFile::setPermissions(path, OwnerOnlyFile);
     } catch (const RuntimeError& error) {
       // Told on the object's own thread; dropped when the object is gone by then.

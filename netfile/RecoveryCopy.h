@@ -40,8 +40,9 @@ public:
   // Lets the lock go; the copy stays, to be offered at the next start.
   ~TRecoveryCopy() override;
 
-  // Writes the copy now when the net holds unsaved changes: the text is made here and
-  // written to disk beside the event loop, so the canvas never waits for the disk. Each
+  // Writes the copy now when the net holds unsaved changes: the net's text is made here, and
+  // the copy with its checksum written to disk beside the event loop, so the canvas never
+  // waits for the disk. Each
   // write replaces the copy only once every byte is on disk; a write that fails keeps the
   // copy written before. False when no copy can be kept.
   bool WriteNow();
@@ -72,8 +73,15 @@ private:
   bool told_ = false;
   // One writer thread; a text that waits is replaced by a newer one.
   QThreadPool writer_;
+  // What the next write makes its text of: read on the event loop's thread, hashed on the
+  // writer's, so the canvas never waits for the checksum either.
+  struct TParts {
+    QString Origin;
+    QString FileName;
+    QByteArray NetText;
+  };
   std::mutex mutex_;
-  std::optional<QByteArray> pending_;
+  std::optional<TParts> pending_;
   bool writing_ = false;
 };
 
