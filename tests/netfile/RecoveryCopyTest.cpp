@@ -24,12 +24,16 @@ class RecoveryCopyTest : public NetFileTest {
 protected:
   void SetUp() override {
     NetFileTest::SetUp();
+    savedDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", data.dir.path().toLocal8Bit());
     PutDot({10, 10});
     NetFileName = "two lines.net";
     Edited = true;
   }
-  void TearDown() override { Edited = false; }
+  void TearDown() override {
+    Edited = false;
+    qputenv("XDG_DATA_HOME", savedDataHome);
+  }
 
   // Writes a copy as a program that then ends without removing it; its path.
   static QString LeaveCopy() {
@@ -48,6 +52,7 @@ protected:
   }
 
   TempDir data;
+  QByteArray savedDataHome;
 };
 
 TEST_F(RecoveryCopyTest, ARestoreSeesWhetherTheCopyIsWhole) {
