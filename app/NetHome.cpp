@@ -331,21 +331,25 @@ void TNetForm::showEvent(QShowEvent* event) {
 
 namespace {
 
-// The kept geometry, moved and shrunk where the window would not fit the available area of
-// the screen it starts on (or of the main screen when it lies on none): a damaged or
-// foreign Net.ini must never put the window out of reach or make it huge.
+// The kept geometry, moved and shrunk where the window with its frame would not fit the
+// available area of the screen it starts on (or of the main screen when it lies on none): a
+// damaged or foreign Net.ini must never put the window out of reach or make it huge. A
+// window that fits keeps its place to the pixel.
 WindowGeometry WithinScreen(const QWidget& window, const WindowGeometry& g) {
   const QRect frame = window.frameGeometry();
   const QRect client = window.geometry();
+  const int leftEdge = client.left() - frame.left();
+  const int topEdge = client.top() - frame.top();
   const int sideways = frame.width() - client.width();
   const int upright = frame.height() - client.height();
   const QScreen* screen = QGuiApplication::screenAt(QPoint(g.Left, g.Top));
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) return g;
-  const auto outer = [](int side, int margins) { return static_cast<int>(std::min<long long>(side + 0LL + margins, INT_MAX)); };
-  const QRect fitted = FitIntoArea(g.Left, g.Top, outer(g.Width, sideways), outer(g.Height, upright),
+  const auto clamped = [](long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); };
+  const QRect fitted = FitIntoArea(clamped(g.Left - 0LL - leftEdge), clamped(g.Top - 0LL - topEdge),
+                                   clamped(g.Width + 0LL + sideways), clamped(g.Height + 0LL + upright),
                                    screen->availableGeometry());
-  return {fitted.x(), fitted.y(), fitted.width() - sideways, fitted.height() - upright};
+  return {fitted.x() + leftEdge, fitted.y() + topEdge, fitted.width() - sideways, fitted.height() - upright};
 }
 
 }  // namespace
@@ -399,6 +403,13 @@ bool TNetForm::FormCloseQuery() {
     }
     return true;
   }
+  if (startUp_ && startUp_->isVisible()) {
+    // The start-up screen is up and answers for the program: a question of the main window
+    // would open under it, which stays on top, and leave both windows waiting.
+    startUp_->raise();
+    startUp_->activateWindow();
+    return false;
+  }
   if (Edited) {
     switch (Ask().AskYesNoCancel(QStringLiteral("Do you save the edited Network ?"))) {
       case Answer::Cancel: return false;
@@ -430,13 +441,16 @@ void TNetForm::SizeSetClick() {
   FormResize();
 }
 
+// Net.ini keeps the client area, the window without its frame, and the window is placed by
+// it: a window system that adds its frame only once the window is up (X11) then puts the
+// window back exactly where it was, where keeping the frame's corner would move it by the
+// frame's height at each start.
 void TNetForm::SetWindowGeometry(int left, int top, int width, int height) {
-  move(left, top);
-  resize(width, height);
+  setGeometry(left, top, width, height);
 }
 
-int TNetForm::WindowLeft() const { return pos().x(); }
-int TNetForm::WindowTop() const { return pos().y(); }
+int TNetForm::WindowLeft() const { return geometry().x(); }
+int TNetForm::WindowTop() const { return geometry().y(); }
 
 bool TNetForm::TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers) {
   const QKeySequence pressed(QKeyCombination(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),

@@ -11,6 +11,7 @@
 #include "netfile/NetFileCommands.h"
 #include "netfile/NetReader.h"
 #include "netfile/RecoveryCopy.h"
+#include "netfile/RecoveryOffer.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ void TNetForm::SetUpHistory() {
     const QString caption = windowTitle();
     return caption.startsWith(QLatin1String(CaptionPrefix)) ? caption.mid(qstrlen(CaptionPrefix)) : QString();
   });
+  connect(recovery_.get(), &TRecoveryCopy::CannotKeepCopy, this, [this](const QString& message) { Ask().Warning(message); });
   UpdateEditItems();
 }
 
@@ -66,13 +68,16 @@ void TNetForm::AfterHistoryStep() {
 
 void TNetForm::OfferRecoveryCopies() {
   std::vector<TStaleCopy> copies = ClaimStaleCopies();
-  for (TStaleCopy& copy : copies) {
-    if (Ask().AskYesNo(RecoveryQuestion(copy)) == Answer::Yes) {
-      RestoreCopy(copy);
-      DiscardStaleCopy(copy);
-      return;  // the others wait for the next start
-    }
-    DiscardStaleCopy(copy);
+  const TRecoveryOffer offer = PlanRecoveryOffer(copies);
+  if (!offer.SetAside.isEmpty()) Ask().Warning(offer.SetAside);
+  if (!offer.Copy) return;
+  switch (AskRecoveryOffer(Ask(), offer)) {
+    case TRecoveryChoice::Restore:
+      RestoreCopy(*offer.Copy);
+      DiscardStaleCopy(*offer.Copy);
+      break;  // the older copies wait for the next start
+    case TRecoveryChoice::DiscardAll: DiscardStaleCopies(copies); break;
+    case TRecoveryChoice::KeepAll: break;
   }
 }
 

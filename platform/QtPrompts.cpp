@@ -9,6 +9,19 @@ namespace {
 
 QString Title() { return QApplication::applicationName(); }
 
+// The window a box or dialog belongs to: the one in front, so that none opens behind
+// another window of the program (the start-up screen stays on top of the main window, and
+// a box that belongs to the main window would open under it, out of reach).
+QWidget* FrontWindow(QWidget* fallback) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    const bool framed = window->windowType() == Qt::Window || window->windowType() == Qt::Dialog;
+    if (framed && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return window;
+  }
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return fallback;
+}
+
 // The program's texts break lines with a line feed and a carriage return side by side, as
 // one break; the toolkit would draw each of them as a break of its own.
 QString ShownLines(QString text) {
@@ -20,7 +33,7 @@ QString ShownLines(QString text) {
 
 Answer Ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
            QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(QMessageBox::Warning, Title(), ShownLines(text), buttons, parent);
+  QMessageBox box(QMessageBox::Warning, Title(), ShownLines(text), buttons, FrontWindow(parent));
   box.setDefaultButton(defaultButton);
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -32,7 +45,7 @@ Answer Ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons bu
 
 std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
                                      const QString& fileName, const QString& folder) {
-  QFileDialog dialog(parent);
+  QFileDialog dialog(FrontWindow(parent));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
   dialog.setDirectory(DialogFolder(folder));
@@ -53,7 +66,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mo
 }  // namespace
 
 void QtPrompts::Warning(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, Title(), ShownLines(text), QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Warning, Title(), ShownLines(text), QMessageBox::Ok, FrontWindow(parent_));
   box.exec();
 }
 
@@ -71,7 +84,7 @@ Answer QtPrompts::AskYesNo(const QString& text) {
 }
 
 void QtPrompts::ShowError(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, Title(), ShownLines(text), QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Critical, Title(), ShownLines(text), QMessageBox::Ok, FrontWindow(parent_));
   box.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Prompts shown with Qt's own message boxes and file dialogs (not the native ones, so
-// that tests and remote sessions behave the same).
+// that tests and remote sessions behave the same). Each opens over the program's window in
+// front: the one modal, else one kept on top, else the active one, else the given parent.
 #include "platform/Prompts.h"
 
 class QWidget;

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <climits>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "app/NetStart.h"
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
+#include "platform/QtPrompts.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -145,7 +147,7 @@ TEST_F(Lifecycle, FirstShowRestoresAndCorrectsTheWindowSize) {
     EXPECT_EQ(form->width(), std::min(c.width, area.width() - (frame.width() - form->width()))) << what;
     EXPECT_EQ(form->height(), std::min(c.height, area.height() - (frame.height() - form->height()))) << what;
     if (c.place == Kept) {
-      EXPECT_EQ(form->pos(), QPoint(10, 20)) << what;
+      EXPECT_EQ(form->geometry().topLeft(), QPoint(10, 20)) << what;
     } else if (c.place == AtTopLeft) {
       EXPECT_EQ(frame.topLeft(), area.topLeft()) << what;
     } else if (c.place == AtBottomRight) {
@@ -303,6 +305,47 @@ TEST_F(Lifecycle, EndBeforeStartWritesPositionAndCanvas) {
   // The folder keys stay as the first start wrote them.
   EXPECT_EQ(ini.ReadString("Network", "NetworkDataPath", ""), tmp.Path());
   EXPECT_TRUE(prompts.Shown.isEmpty());
+}
+
+TEST_F(Lifecycle, AStartAndAnEndWithoutAMoveKeepTheGeometry) {
+  const QByteArray position = "[Position]\r\nLeft=30\r\nTop=40\r\nWidth=600\r\nHeight=500\r\n";
+  ASSERT_TRUE(WriteBytes(Ini(), "[Canvas]\r\nScale=2\r\n" + position));
+  Make();
+  // The window without its frame, which a window system may add only once the window is up.
+  EXPECT_EQ(form->geometry(), QRect(30, 40, 600, 500));
+  startUp->ExitBtnClick();
+  const ProfileFile ini(Ini());
+  EXPECT_EQ(ini.ReadString("Position", "Left", ""), "30");
+  EXPECT_EQ(ini.ReadString("Position", "Top", ""), "40");
+  EXPECT_EQ(ini.ReadString("Position", "Width", ""), "600");
+  EXPECT_EQ(ini.ReadString("Position", "Height", ""), "500");
+}
+
+TEST_F(Lifecycle, WhileTheStartUpScreenShowsTheMainWindowTakesNoCloseAndBoxesOpenInFront) {
+  Make();
+  startUp->StartBtnClick();
+  Edited = true;
+  prompts.Answers = {Answer::No};
+  form->ExitClick();
+  ASSERT_TRUE(startUp->isVisible());
+  prompts.Shown.clear();
+  form->close();  // the close box of the main window, under the start-up screen
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+  EXPECT_TRUE(startUp->isVisible());
+  EXPECT_TRUE(form->isVisible());
+
+  // A box of the program belongs to the window in front: here the start-up screen.
+  QtPrompts boxes(form.get());
+  QWidget* owner = nullptr;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    owner = box->parentWidget();
+    box->close();
+  });
+  boxes.Warning("in front");
+  EXPECT_EQ(owner, startUp.get());
+  Edited = false;
 }
 
 TEST_F(Lifecycle, DefaultFormSizeFillsTheClientAreaBelowTheToolPanel) {

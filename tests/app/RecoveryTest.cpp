@@ -51,8 +51,7 @@ TEST_F(Recovery, CopyIsKeptWhileTheNetIsUnsaved) {
   ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
   const QString copy = form->Recovery().CopyPath();
   EXPECT_EQ(QFileInfo(copy).path(), RecoveryFolder());
-  EXPECT_EQ(ReadBytes(copy), "$ Recovery of " + Example.toUtf8() + "\r\n$ File name all-kinds.net\r\n" +
-                                 NetFileText(QDate::currentDate()));
+  EXPECT_EQ(ReadBytes(copy), RecoveryCopyText(Example, "all-kinds.net", NetFileText(QDate::currentDate())));
   EXPECT_EQ(FilesInFolder().size(), 2);  // the copy and the lock this program holds
 
   prompts.Files = {app.File("saved.net")};
@@ -115,6 +114,48 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   Run([&] { form->OfferRecoveryCopies(); });
   EXPECT_EQ(prompts.Shown.size(), 1);
   EXPECT_TRUE(FilesInFolder().isEmpty());
+}
+
+TEST_F(Recovery, ManyCopiesGiveOneQuestionAndOneThatCannotBeRestoredIsToldOnce) {
+  // Three programs ended without saving; the newest copy holds no net that can be read.
+  const QByteArray net = NetFileText(QDate::currentDate());
+  const struct {
+    const char* name;
+    const char* origin;
+    QByteArray text;
+  } left[] = {{"1-1", "/nets/a.net", net}, {"2-2", "/nets/b.net", net}, {"3-3", "/nets/c.net", "[InData]\r\nIn2 = 5\r\n"}};
+  QStringList ended;
+  for (const auto& copy : left) {
+    const QString path = RecoveryFolder() + "/" + copy.name + ".net";
+    ASSERT_TRUE(WriteBytes(path, RecoveryCopyText(copy.origin, "x.net", copy.text)));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QDateTime written = QDateTime::currentDateTime().addSecs(-600 + 60 * int(ended.size()));
+    ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    ended << written.toString("yyyy/M/d hh:mm");
+  }
+
+  prompts.Answers = {Answer::Cancel};
+  Run([&] { form->OfferRecoveryCopies(); });
+  ASSERT_EQ(prompts.Shown.size(), 2) << prompts.Shown.join("\n").toStdString();
+  const QString aside = RecoveryFolder() + "/set aside/3-3.net";
+  EXPECT_TRUE(prompts.Shown[0].startsWith("Warning: The net /nets/c.net was not saved when Plexor ended on " + ended[2] +
+                                          ", and its recovery copy cannot be restored:\n'' is not a valid integer value"))
+      << prompts.Shown[0].toStdString();
+  EXPECT_TRUE(prompts.Shown[0].endsWith("\nThe copy was moved to \"" + aside + "\"."));
+  EXPECT_EQ(prompts.Shown[1], "YesNoCancel: The net /nets/b.net was not saved when Plexor ended on " + ended[1] +
+                                  ". Restore it?\n\n1 older recovery copy waits as well. Yes restores this net and keeps "
+                                  "the older copy for the next start; No discards all 2 copies; Cancel keeps them all.");
+  EXPECT_EQ(Copies(), (QStringList{"1-1.net", "2-2.net"}));
+  EXPECT_TRUE(QFileInfo::exists(aside));
+
+  // The next start asks the same one question, and the copy set aside is not told again.
+  prompts.Shown.clear();
+  prompts.Answers = {Answer::No};
+  Run([&] { form->OfferRecoveryCopies(); });
+  EXPECT_EQ(prompts.Shown.size(), 1);
+  EXPECT_TRUE(FilesInFolder().isEmpty());
+  EXPECT_FALSE(Edited);
 }
 
 }  // namespace
