@@ -5,7 +5,7 @@ _plexor_net() {
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
   if [ "$COMP_CWORD" -eq 1 ]; then
-    COMPREPLY=($(compgen -W "dump save check render --help" -- "$cur"))
+    COMPREPLY=($(compgen -W "dump save check render diff --help" -- "$cur"))
     return
   fi
   command=${COMP_WORDS[1]}
@@ -18,7 +18,7 @@ _plexor_net() {
     case $command in
       dump) options="--rebuild --help" ;;
       save) options="--rebuild --date --help" ;;
-      check) options="--json --help" ;;
+      check|diff) options="--json --help" ;;
       render) options="--scale --mono --size --rebuild --help" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
