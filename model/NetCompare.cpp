@@ -2,15 +2,15 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <string>
 #include <vector>
-
-#include "model/LinkResolution.h"
 
 namespace {
 
-// An element of one net under the key it is matched by.
+// An element of one net under the key it is matched by. A name fits the string's own room,
+// so keys cost no allocation.
 struct TKeyed {
-  QByteArray Key;
+  std::string Key;
   int Number = 0;
 };
 
@@ -32,7 +32,7 @@ std::vector<TKeyed> KeyedElements(int count, KeyOf keyOf) {
   return keyed;
 }
 
-size_t RunOf(const std::vector<TKeyed>& keyed, size_t at, const QByteArray& key) {
+size_t RunOf(const std::vector<TKeyed>& keyed, size_t at, const std::string& key) {
   size_t end = at;
   while (end < keyed.size() && keyed[end].Key == key) ++end;
   return end - at;
@@ -45,7 +45,7 @@ std::vector<TMatch> MatchByKey(const std::vector<TKeyed>& older, const std::vect
   size_t i = 0;
   size_t j = 0;
   while (i < older.size() || j < newer.size()) {
-    const QByteArray& key = j == newer.size() || (i < older.size() && older[i].Key < newer[j].Key) ? older[i].Key
+    const std::string& key = j == newer.size() || (i < older.size() && older[i].Key < newer[j].Key) ? older[i].Key
                                                                                                   : newer[j].Key;
     const size_t a = RunOf(older, i, key);
     const size_t b = RunOf(newer, j, key);
@@ -86,7 +86,7 @@ std::vector<bool> MovedInOrder(const std::vector<TMatch>& matches, int oldCount)
   return moved;
 }
 
-QString Place(int x, int y) { return QStringLiteral("(%1,%2)").arg(x).arg(y); }
+QString Place(int x, int y) { return QStringLiteral("(%1,%2)").arg(QString::number(x), QString::number(y)); }
 
 template <int N>
 void NoteText(QList<TPropertyChange>& out, const char* property, const ShortString<N>& from, const ShortString<N>& to) {
@@ -112,22 +112,36 @@ void NoteSource(QList<TPropertyChange>& out, const char* property, const TName& 
     out.append({QString::fromLatin1(property), SourceText(fromName, fromDelay), SourceText(toName, toDelay)});
 }
 
-QByteArray NameKey(const QByteArray& name) { return UpperAscii(name); }
+// A name or text with its ASCII letters in upper case, as names are compared.
+template <int N>
+std::string NameKey(const ShortString<N>& name) {
+  const QByteArray bytes = name.Bytes();
+  std::string key(bytes.constData(), static_cast<size_t>(bytes.size()));
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return key;
+}
 
 // Places sort as numbers: each coordinate biased into an unsigned big-endian word.
-QByteArray PlaceKey(int x, int y) {
-  QByteArray key(8, Qt::Uninitialized);
-  qToBigEndian(static_cast<quint32>(x) ^ 0x80000000u, key.data());
-  qToBigEndian(static_cast<quint32>(y) ^ 0x80000000u, key.data() + 4);
+void AppendPlaceKey(std::string& key, int x, int y) {
+  char bytes[8];
+  qToBigEndian(static_cast<quint32>(x) ^ 0x80000000u, bytes);
+  qToBigEndian(static_cast<quint32>(y) ^ 0x80000000u, bytes + 4);
+  key.append(bytes, sizeof bytes);
+}
+
+std::string PlaceKey(int x, int y) {
+  std::string key;
+  AppendPlaceKey(key, x, y);
   return key;
 }
 
 // A route as its points, so that equal routes have equal keys.
-QByteArray RouteKey(const TNetTables& net, int k) {
+std::string RouteKey(const TNetTables& net, int k) {
   const int points = std::clamp(net.ConnPointCount[k], 0, MaxConnPoint);
-  QByteArray key;
-  key.reserve(points * 8);
-  for (int p = 1; p <= points; ++p) key += PlaceKey(net.ConnPoint[k][p].X, net.ConnPoint[k][p].Y);
+  std::string key;
+  key.reserve(static_cast<size_t>(points) * 8);
+  for (int p = 1; p <= points; ++p) AppendPlaceKey(key, net.ConnPoint[k][p].X, net.ConnPoint[k][p].Y);
   return key;
 }
 
@@ -190,7 +204,7 @@ private:
   void CompareNames(CompareKind kind, Names TNetTables::*names, int TNetTables::*count) {
     CompareKindOf(
         kind, std::min(a_.*count, Names::Capacity), std::min(b_.*count, Names::Capacity),
-        [&](const TNetTables& net, int i) { return NameKey((net.*names)[i].Bytes()); },
+        [&](const TNetTables& net, int i) { return NameKey((net.*names)[i]); },
         [&](const TNetTables& net, int i) { return (net.*names)[i].Str(); },
         [&](int o, int n) {
           QList<TPropertyChange> changes;
@@ -202,7 +216,7 @@ private:
   void CompareZEPs() {
     CompareKindOf(
         CompareKind::ZEP, std::min(a_.ZEPCount, MaxZEP), std::min(b_.ZEPCount, MaxZEP),
-        [](const TNetTables& net, int i) { return NameKey(net.ZEPText[i].Name.Bytes()); },
+        [](const TNetTables& net, int i) { return NameKey(net.ZEPText[i].Name); },
         [](const TNetTables& net, int i) { return net.ZEPText[i].Name.Str(); },
         [&](int o, int n) {
           QList<TPropertyChange> changes;
@@ -228,7 +242,7 @@ private:
                         int TNetTables::*count) {
     CompareKindOf(
         kind, std::min(a_.*count, Names::Capacity), std::min(b_.*count, Names::Capacity),
-        [&](const TNetTables& net, int i) { return NameKey((net.*names)[i].Bytes()); },
+        [&](const TNetTables& net, int i) { return NameKey((net.*names)[i]); },
         [&](const TNetTables& net, int i) { return (net.*names)[i].Str(); },
         [&](int o, int n) {
           QList<TPropertyChange> changes;
@@ -246,7 +260,7 @@ private:
   void CompareComments() {
     CompareKindOf(
         CompareKind::Comment, std::min(a_.CommentCount, MaxComment), std::min(b_.CommentCount, MaxComment),
-        [](const TNetTables& net, int i) { return NameKey(net.CommentText[i].Bytes()); },
+        [](const TNetTables& net, int i) { return NameKey(net.CommentText[i]); },
         [](const TNetTables& net, int i) { return net.CommentText[i].Str(); },
         [&](int o, int n) {
           QList<TPropertyChange> changes;
