@@ -17,14 +17,15 @@ constexpr double MetresPerInch = 0.0254;
 
 }  // namespace
 
-void PaintWholeCanvas(QPainter& painter, int pixelsPerInch) {
+void PaintWholeCanvas(QPainter& painter, int pixelsPerInch, const TChangeMarks* changes) {
   PainterSurface surface(painter, pixelsPerInch);
   const int width = PaintAreaWidth();
   const int height = PaintAreaHeight();
-  PaintNet(surface, width, height, QRect(0, 0, width, height));
+  if (changes) PaintNet(surface, width, height, QRect(0, 0, width, height), *changes);
+  else PaintNet(surface, width, height, QRect(0, 0, width, height));
 }
 
-QImage RenderCanvasImage() {
+QImage RenderCanvasImage(const TChangeMarks* changes) {
   const qint64 width = PaintAreaWidth();
   const qint64 height = PaintAreaHeight();
   if (width <= 0 || height <= 0 || width * height > MaxRenderImagePixels) return {};
@@ -34,7 +35,7 @@ QImage RenderCanvasImage() {
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
-  PaintWholeCanvas(painter);
+  PaintWholeCanvas(painter, RenderPixelsPerInch, changes);
   return image;
 }
 
@@ -44,7 +45,7 @@ double PdfPageFit() {
   return longest > limit ? limit / longest : 1.0;
 }
 
-QByteArray CanvasPdf(double factor) {
+QByteArray CanvasPdf(double factor, const TChangeMarks* changes) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -59,7 +60,7 @@ QByteArray CanvasPdf(double factor) {
   QPainter painter;
   if (!painter.begin(&writer)) return {};
   painter.scale(factor, factor);
-  PaintWholeCanvas(painter);
+  PaintWholeCanvas(painter, RenderPixelsPerInch, changes);
   painter.end();
   return bytes;
 }

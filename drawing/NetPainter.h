@@ -9,6 +9,10 @@
 // what is drawn there is what a full paint would draw there. The label boxes of every
 // element are recorded, whether or not it meets `exposed`.
 void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed);
+// The same with the changes from an older net marked on it (drawing/ChangeMarks.h).
+struct TChangeMarks;
+void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed,
+              const TChangeMarks& changes);
 
 // Records the label boxes as a paint would, without drawing (for a canvas not on screen).
 void RecordLabelBoxes(DrawSurface& surface);

@@ -2,6 +2,7 @@
 // set up as the user guide says.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -148,6 +149,39 @@ TEST_F(DiffCommand, GitShowsTheNetsDifferenceSetUpAsTheGuideSays) {
   const ProcessRun log = Start("git", {"log", "-p", "--ext-diff", "-1", "--format=%s"}, repo);
   EXPECT_EQ(log.Exit, 0) << log.Err.toStdString();
   EXPECT_EQ(log.Out, "Second\n\ndiff nets/filter.net\n" + NewerLines);
+}
+
+// The picture of the changes: Keep stays black, Gone is drawn where it stood, in red, and
+// New in green; the legend takes the top right corner.
+TEST_F(DiffCommand, RenderAgainstDrawsTheAddedInGreenAndTheRemovedInRed) {
+  const QByteArray head = "[ZEPList]\r\nLibrary = Add\r\n[ZEP]\r\nKeep = 10,10,3,Add,Non,Non\r\n";
+  const QString older = Write("older.net", head + "Gone = 10,30,3,Add,Non,Non\r\n");
+  const QString newer = Write("newer.net", head + "New = 40,30,3,Add,Non,Non\r\n");
+  const QString png = temp.File("changes.png");
+  const ProcessRun run = Start(ToolDir + "/plexor-net", {"render", newer, png, "--against", older});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  const QImage image(png);
+  ASSERT_EQ(image.size(), QSize(1600, 1600));  // 100 units at 16 pixels
+  // The pixels of one colour in the square of a ZEP's circle (radius 32 around its centre).
+  const auto count = [&](int x, int y, QRgb color) {
+    int found = 0;
+    for (int py = 16 * y - 34; py <= 16 * y + 34; ++py)
+      for (int px = 16 * x - 34; px <= 16 * x + 34; ++px) found += image.pixel(px, py) == color;
+    return found;
+  };
+  const QRgb green = qRgb(0, 160, 0);
+  const QRgb red = qRgb(255, 0, 0);
+  const QRgb black = qRgb(0, 0, 0);
+  EXPECT_GT(count(40, 30, green), 300);
+  EXPECT_EQ(count(40, 30, red), 0);
+  EXPECT_GT(count(10, 30, red), 150);
+  EXPECT_EQ(count(10, 30, green), 0);
+  EXPECT_GT(count(10, 10, black), 300);
+  EXPECT_EQ(count(10, 10, green) + count(10, 10, red), 0);
+  int legend = 0;
+  for (int py = 0; py < 100; ++py)
+    for (int px = 1450; px < 1600; ++px) legend += image.pixel(px, py) == green;
+  EXPECT_GT(legend, 20);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ const char* const Usage =
     "  check FILE.net                                report doubtful references\n"
     "  diff OLD.net NEW.net [--json]                 what changed, element by element\n"
     "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H] [--rebuild]\n"
+    "         [--against OLD.net]\n"
     "Each command takes --help.\n";
 
 // The toolkit's own notes (a missing runtime folder, a platform plugin, fonts) are no
