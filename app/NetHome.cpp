@@ -21,6 +21,7 @@
 
 #include "app/CanvasWheel.h"
 #include "app/CheckPanel.h"
+#include "app/ComparePanel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "dialogs/NetEdit.h"
@@ -54,6 +55,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   BuildIconPanel();
   BuildCanvas();
   Checks = new CheckPanel(this);
+  Compare = new ComparePanel(this);
   SetUpHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
@@ -75,8 +77,8 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
 TNetForm::~TNetForm() {
   qApp->removeEventFilter(this);
   // The central widget outlives this part of the window while the base classes are torn
-  // down; the check panel must not hear its last resize events then.
-  centralWidget()->removeEventFilter(Checks);
+  // down; the panels must not hear its last resize events then.
+  for (ListPanel* panel : findChildren<ListPanel*>()) centralWidget()->removeEventFilter(panel);
 }
 
 QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::*handler)(),
@@ -192,6 +194,7 @@ void TNetForm::BuildMenus() {
   DragSelect->setCheckable(true);
   SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
   CheckNet = AddItem(View, QStringLiteral("Check Net"), &TNetForm::CheckNetClick, QKeySequence(Qt::Key_F9));
+  CompareWith = AddItem(View, QStringLiteral("Compare With File\u2026"), &TNetForm::CompareWithClick);
 
   Information = bar->addMenu(QStringLiteral("Information"));
   Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
@@ -446,8 +449,8 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool taken = false;
-    // The check panel's list takes its own Enter and arrows.
-    const bool inPanel = watched == Checks || Checks->isAncestorOf(static_cast<QWidget*>(watched));
+    // A panel's list takes its own Enter and arrows.
+    const bool inPanel = ListPanel::Holds(watched);
     RunCommand([&] {
       taken = TakeMenuShortcut(key->key(), key->modifiers()) ||
               (!inPanel && FormKeyDown(KeyCodeOf(*key), key->modifiers()));

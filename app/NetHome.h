@@ -11,6 +11,7 @@
 #include "platform/Prompts.h"
 
 class CheckPanel;
+class ComparePanel;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -131,6 +132,7 @@ public:
 
   // Net checks
   void CheckNetClick();
+  void CompareWithClick();
   // Picks an element as a click on it would, for a list that names it.
   void PickFoundElement(ElementKind kind, int index);
   // A key that is no menu shortcut; true when the window took it.
@@ -202,9 +204,11 @@ public:
   QAction* DragSelect = nullptr;
   QAction* SizeSet = nullptr;
   QAction* CheckNet = nullptr;  // "Check Net" (F9): the check panel below the canvas
+  QAction* CompareWith = nullptr;  // "Compare With File…": the compare panel below the canvas
   QMenu* Information = nullptr;
   QList<QAction*> MenuItems;  // every item with a shortcut, in menu order
   CheckPanel* Checks = nullptr;
+  ComparePanel* Compare = nullptr;
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "app/CheckPanel.h"
+#include "app/ComparePanel.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "drawing/NetPainter.h"
@@ -126,3 +127,5 @@ void TNetForm::VDecreaseClick() {
 }
 
 void TNetForm::CheckNetClick() { Checks->Open(); }
+
+void TNetForm::CompareWithClick() { Compare->CompareWithFile(); }

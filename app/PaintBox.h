@@ -8,9 +8,12 @@
 // the net beneath comes back unmarked.
 #include <QList>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "editing/EditFeedback.h"
+
+struct TChangeMarks;
 
 
 class PaintBoxWidget : public QWidget {
@@ -23,6 +26,8 @@ public:
   void HideGhost();
   // Drops every mark and the ghost; the whole canvas is about to be repainted.
   void ClearFeedback();
+  // The changes from another net marked on the net; none draws it as it is.
+  void SetChangeMarks(std::shared_ptr<const TChangeMarks> changes);
 
   const QList<TMark>& Marks() const { return marks_; }
   const std::optional<TGhost>& Ghost() const { return ghost_; }
@@ -45,4 +50,5 @@ private:
   QList<TMark> marks_;
   std::optional<TGhost> ghost_;
   QRect ghostArea_;
+  std::shared_ptr<const TChangeMarks> changes_;
 };
