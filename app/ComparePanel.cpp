@@ -31,7 +31,8 @@ ChangeMark MarkOf(ChangeKind change) {
 
 }  // namespace
 
-ComparePanel::ComparePanel(TNetForm* form) : ListPanel(form, QStringLiteral("ComparePanel")) {}
+ComparePanel::ComparePanel(TNetForm* form)
+    : ListPanel(form, QStringLiteral("ComparePanel")), canvas_(form->PaintBox) {}
 
 void ComparePanel::CompareWithFile() {
   const std::optional<QString> path = ChooseNetFile(form_->Ask());
@@ -57,7 +58,7 @@ void ComparePanel::Refresh() {
   }
   if (kept >= 0 && kept < list_->count()) list_->setCurrentRow(kept);
   setWindowTitle(PanelTitle(fileName_, differences_.size()));
-  form_->PaintBox->SetChangeMarks(std::make_shared<const TChangeMarks>(ChangeMarksOf(differences_)));
+  if (canvas_) canvas_->SetChangeMarks(std::make_shared<const TChangeMarks>(ChangeMarksOf(differences_)));
 }
 
 // A removed element is not on the canvas, and names and routes are no elements.
@@ -70,5 +71,5 @@ void ComparePanel::PickRow(int row) {
 
 void ComparePanel::hideEvent(QHideEvent* event) {
   ListPanel::hideEvent(event);
-  form_->PaintBox->SetChangeMarks(nullptr);
+  if (canvas_) canvas_->SetChangeMarks(nullptr);
 }

@@ -9,12 +9,12 @@ void TintSurface::SetTint(const std::optional<TTint>& tint) {
 }
 
 void TintSurface::SetPen(Rgb color, int width, PenStyle style) {
-  pen_ = Pen{color, width, style};
+  pen_ = TPenLook{color, width, style};
   PassPen();
 }
 
 void TintSurface::SetBrush(Rgb color, BrushStyle style) {
-  brush_ = Brush{color, style};
+  brush_ = TBrushLook{color, style};
   PassBrush();
 }
 

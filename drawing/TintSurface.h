@@ -5,7 +5,7 @@
 // texts and metrics pass on unchanged.
 #include <optional>
 
-#include "platform/DrawSurface.h"
+#include "drawing/SurfaceLooks.h"
 
 struct TTint {
   Rgb Color;
@@ -41,16 +41,7 @@ private:
 
   DrawSurface& inner_;
   std::optional<TTint> tint_;
-  struct Pen {
-    Rgb Color;
-    int Width = 1;
-    PenStyle Style = PenStyle::Solid;
-  };
-  struct Brush {
-    Rgb Color;
-    BrushStyle Style = BrushStyle::Solid;
-  };
-  std::optional<Pen> pen_;  // as asked; none before the first
-  std::optional<Brush> brush_;
+  std::optional<TPenLook> pen_;  // as asked; none before the first
+  std::optional<TBrushLook> brush_;
   std::optional<Rgb> fontColor_;
 };

@@ -200,17 +200,23 @@ private:
     }
   }
 
-  template <typename Names>
-  void CompareNames(CompareKind kind, Names TNetTables::*names, int TNetTables::*count) {
+  // A kind whose elements are matched by the names in one table.
+  template <typename Names, typename PropertiesOf>
+  void CompareByName(CompareKind kind, Names TNetTables::*names, int TNetTables::*count,
+                     PropertiesOf propertiesOf, const char* orderProperty = nullptr) {
     CompareKindOf(
         kind, std::min(a_.*count, Names::Capacity), std::min(b_.*count, Names::Capacity),
         [&](const TNetTables& net, int i) { return NameKey((net.*names)[i]); },
-        [&](const TNetTables& net, int i) { return (net.*names)[i].Str(); },
-        [&](int o, int n) {
-          QList<TPropertyChange> changes;
-          NoteText(changes, "name", (a_.*names)[o], (b_.*names)[n]);
-          return changes;
-        });
+        [&](const TNetTables& net, int i) { return (net.*names)[i].Str(); }, propertiesOf, orderProperty);
+  }
+
+  template <typename Names>
+  void CompareNames(CompareKind kind, Names TNetTables::*names, int TNetTables::*count) {
+    CompareByName(kind, names, count, [&](int o, int n) {
+      QList<TPropertyChange> changes;
+      NoteText(changes, "name", (a_.*names)[o], (b_.*names)[n]);
+      return changes;
+    });
   }
 
   void CompareZEPs() {
@@ -240,10 +246,8 @@ private:
   template <typename Names, typename Places>
   void CompareTerminals(CompareKind kind, Names TNetTables::*names, Places TNetTables::*places,
                         int TNetTables::*count) {
-    CompareKindOf(
-        kind, std::min(a_.*count, Names::Capacity), std::min(b_.*count, Names::Capacity),
-        [&](const TNetTables& net, int i) { return NameKey((net.*names)[i]); },
-        [&](const TNetTables& net, int i) { return (net.*names)[i].Str(); },
+    CompareByName(
+        kind, names, count,
         [&](int o, int n) {
           QList<TPropertyChange> changes;
           const TTermPos& ap = (a_.*places)[o];
