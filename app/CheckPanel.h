@@ -1,41 +1,24 @@
 #pragma once
 // The net checks, docked below the canvas: the findings, errors first, kept up to date
 // after every change while the panel shows. Enter or a double-click on a finding picks its
-// element as a click on the canvas would, and scrolls it into view; the keyboard stays in
-// the list for the next finding, and Escape gives it back to the canvas. Closing the panel
-// gives it to the canvas too.
-#include <QDockWidget>
-
+// element as a click on the canvas would, and scrolls it into view.
+#include "app/ListPanel.h"
 #include "model/NetChecks.h"
 
-class QListWidget;
-class TNetForm;
-
-class CheckPanel : public QDockWidget {
+class CheckPanel : public ListPanel {
   Q_OBJECT
 public:
   explicit CheckPanel(TNetForm* form);
 
-  // Shows the panel with fresh findings and gives the list the keyboard focus.
-  void Open();
   // Checks the net again; the list and the title follow.
-  void Refresh();
+  void Refresh() override;
   // Picks the element of finding `row` (0-based) on the canvas.
-  void PickFinding(int row);
+  void PickRow(int row) override;
 
   const QList<TFinding>& Findings() const { return findings_; }
-  QListWidget* List() const { return list_; }
-
-protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void NetSaved();
 
-  TNetForm* form_;
-  QListWidget* list_;
-  QWidget* central_;  // the main window's canvas area, whose resizes lay it out again
   QList<TFinding> findings_;
 };

@@ -21,6 +21,7 @@
 
 #include "app/CanvasWheel.h"
 #include "app/CheckPanel.h"
+#include "app/ComparePanel.h"
 #include "app/FindBar.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
@@ -59,6 +60,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   connect(Checks, &QDockWidget::visibilityChanged, CheckNet, &QAction::setChecked);
   find_ = new FindBar(this, ScrollBox->viewport());
   status_ = new StatusLine(statusBar(), PaintBox, ScrollBox);
+  Compare = new ComparePanel(this);
   SetUpHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
@@ -83,8 +85,8 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
 TNetForm::~TNetForm() {
   qApp->removeEventFilter(this);
   // The central widget outlives this part of the window while the base classes are torn
-  // down; the check panel must not hear its last resize events then.
-  centralWidget()->removeEventFilter(Checks);
+  // down; the panels must not hear its last resize events then.
+  for (ListPanel* panel : findChildren<ListPanel*>()) centralWidget()->removeEventFilter(panel);
 }
 
 QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::*handler)(),
@@ -204,6 +206,7 @@ void TNetForm::BuildMenus() {
   SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
   CheckNet = AddItem(View, QStringLiteral("Check Net"), &TNetForm::CheckNetClick, QKeySequence(Qt::Key_F9));
   CheckNet->setCheckable(true);
+  CompareWith = AddItem(View, QStringLiteral("Compare With File\u2026"), &TNetForm::CompareWithClick);
 
   Information = bar->addMenu(QStringLiteral("Information"));
   Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
@@ -472,9 +475,9 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     auto* key = static_cast<QKeyEvent*>(event);
     bool taken = false;
-    // The check panel's list takes its own Enter and arrows; the find bar its Enter and the
-    // keys that edit its text.
-    const bool inPanel = watched == Checks || Checks->isAncestorOf(static_cast<QWidget*>(watched));
+    // A panel's list takes its own Enter and arrows; the find bar its Enter and the keys
+    // that edit its text.
+    const bool inPanel = ListPanel::Holds(watched);
     const bool inFind = watched == find_ || find_->isAncestorOf(static_cast<QWidget*>(watched));
     RunCommand([&] {
       taken = (!(inFind && FindBar::EditsText(*key)) && TakeMenuShortcut(key->key(), key->modifiers())) ||

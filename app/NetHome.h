@@ -11,6 +11,7 @@
 #include "platform/Prompts.h"
 
 class CheckPanel;
+class ComparePanel;
 class FindBar;
 class QAction;
 class QLabel;
@@ -142,6 +143,8 @@ public:
   // Net checks
   // Shows the check panel, or closes it when it shows.
   void CheckNetClick();
+  // "Compare With File…": the differences from a chosen net file, in a panel.
+  void CompareWithClick();
   // Picks an element as a click on it would, for a list that names it, and scrolls it
   // into view.
   void PickFoundElement(ElementKind kind, int index);
@@ -214,9 +217,11 @@ public:
   QAction* DragSelect = nullptr;
   QAction* SizeSet = nullptr;
   QAction* CheckNet = nullptr;  // "Check Net" (F9): the check panel below the canvas
+  QAction* CompareWith = nullptr;  // "Compare With File…": the compare panel below the canvas
   QMenu* Information = nullptr;
   QList<QAction*> MenuItems;  // every item with a shortcut, in menu order
   CheckPanel* Checks = nullptr;
+  ComparePanel* Compare = nullptr;
 
 protected:
   void showEvent(QShowEvent* event) override;

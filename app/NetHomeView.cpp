@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/CheckPanel.h"
+#include "app/ComparePanel.h"
 #include "app/FindBar.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
@@ -157,3 +158,5 @@ void TNetForm::CheckNetClick() {
 }
 
 void TNetForm::FindClick() { find_->Open(); }
+
+void TNetForm::CompareWithClick() { Compare->CompareWithFile(); }

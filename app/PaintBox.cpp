@@ -37,6 +37,11 @@ void PaintBoxWidget::HideGhost() {
   ghost_.reset();
 }
 
+void PaintBoxWidget::SetChangeMarks(std::shared_ptr<const TChangeMarks> changes) {
+  changes_ = std::move(changes);
+  update();
+}
+
 void PaintBoxWidget::ClearFeedback() {
   marks_.clear();
   ghost_.reset();
@@ -91,7 +96,7 @@ void PaintBoxWidget::paintEvent(QPaintEvent* event) {
   marks_.removeIf([](const TMark& m) { return !MarkStillApplies(m); });
   QPainter painter(this);
   PainterSurface surface(painter, logicalDpiY());
-  PaintCanvas(surface, width(), height(), event->rect(), marks_, ghost_);
+  PaintCanvas(surface, width(), height(), event->rect(), marks_, ghost_, changes_.get());
 }
 
 void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {

@@ -10,9 +10,12 @@
 // Resting over a ZEP or an Input, the pointer shows what the element is and what it joins.
 #include <QList>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "editing/EditFeedback.h"
+
+struct TChangeMarks;
 
 
 class PaintBoxWidget : public QWidget {
@@ -25,6 +28,8 @@ public:
   void HideGhost();
   // Drops every mark and the ghost; the whole canvas is about to be repainted.
   void ClearFeedback();
+  // The changes from another net marked on the net; none draws it as it is.
+  void SetChangeMarks(std::shared_ptr<const TChangeMarks> changes);
 
   const QList<TMark>& Marks() const { return marks_; }
   const std::optional<TGhost>& Ghost() const { return ghost_; }
@@ -51,4 +56,5 @@ private:
   QList<TMark> marks_;
   std::optional<TGhost> ghost_;
   QRect ghostArea_;
+  std::shared_ptr<const TChangeMarks> changes_;
 };

@@ -5,21 +5,25 @@ _plexor_net() {
   cur=${COMP_WORDS[COMP_CWORD]}
   prev=${COMP_WORDS[COMP_CWORD-1]}
   if [ "$COMP_CWORD" -eq 1 ]; then
-    COMPREPLY=($(compgen -W "dump save check render --help" -- "$cur"))
+    COMPREPLY=($(compgen -W "dump save check render diff --help" -- "$cur"))
     return
   fi
   command=${COMP_WORDS[1]}
   case $prev in
     --scale) COMPREPLY=($(compgen -W "1 2 3 4 5 6" -- "$cur")); return ;;
     --size|--date) COMPREPLY=(); return ;;
+    --against)
+      compopt -o filenames 2>/dev/null
+      COMPREPLY=($(compgen -f -X '!*.net' -- "$cur") $(compgen -d -- "$cur"))
+      return ;;
   esac
   if [[ $cur == -* ]]; then
     local options
     case $command in
       dump) options="--rebuild --help" ;;
       save) options="--rebuild --date --help" ;;
-      check) options="--json --help" ;;
-      render) options="--scale --mono --size --rebuild --help" ;;
+      check|diff) options="--json --help" ;;
+      render) options="--scale --mono --size --rebuild --against --help" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
     return
@@ -28,7 +32,7 @@ _plexor_net() {
   local files=0 i
   for ((i = 2; i < COMP_CWORD; i++)); do
     case ${COMP_WORDS[i]} in
-      --scale|--size|--date) ((i++)) ;;
+      --scale|--size|--date|--against) ((i++)) ;;
       -*) ;;
       *) ((files++)) ;;
     esac

@@ -20,19 +20,22 @@ constexpr double MetresPerInch = 0.0254;
 
 QRect WholePaintArea() { return QRect(0, 0, PaintAreaWidth(), PaintAreaHeight()); }
 
-void PaintWholeCanvas(QPainter& painter, int pixelsPerInch) { PaintCanvasArea(painter, WholePaintArea(), pixelsPerInch); }
+void PaintWholeCanvas(QPainter& painter, int pixelsPerInch, const TChangeMarks* changes) {
+  PaintCanvasArea(painter, WholePaintArea(), pixelsPerInch, changes);
+}
 
-void PaintCanvasArea(QPainter& painter, const QRect& area, int pixelsPerInch) {
+void PaintCanvasArea(QPainter& painter, const QRect& area, int pixelsPerInch, const TChangeMarks* changes) {
   if (area.topLeft() != QPoint(0, 0)) painter.translate(-area.topLeft());
   // The painter's background starts at the canvas's corner.
   if (area.left() < 0 || area.top() < 0) painter.fillRect(area, Qt::white);
   PainterSurface surface(painter, pixelsPerInch);
   const int width = std::max(PaintAreaWidth(), area.right() + 1);
   const int height = std::max(PaintAreaHeight(), area.bottom() + 1);
-  PaintNet(surface, width, height, area);
+  if (changes) PaintNet(surface, width, height, area, *changes);
+  else PaintNet(surface, width, height, area);
 }
 
-QImage RenderCanvasImage(const QRect& area) {
+QImage RenderCanvasImage(const QRect& area, const TChangeMarks* changes) {
   const qint64 width = area.width();
   const qint64 height = area.height();
   if (width <= 0 || height <= 0 || width * height > MaxRenderImagePixels) return {};
@@ -42,7 +45,7 @@ QImage RenderCanvasImage(const QRect& area) {
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
-  PaintCanvasArea(painter, area);
+  PaintCanvasArea(painter, area, RenderPixelsPerInch, changes);
   return image;
 }
 
@@ -52,7 +55,7 @@ double PdfPageFit(const QRect& area) {
   return longest > limit ? limit / longest : 1.0;
 }
 
-QByteArray CanvasPdf(double factor, const QRect& area) {
+QByteArray CanvasPdf(double factor, const QRect& area, const TChangeMarks* changes) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -67,7 +70,7 @@ QByteArray CanvasPdf(double factor, const QRect& area) {
   QPainter painter;
   if (!painter.begin(&writer)) return {};
   painter.scale(factor, factor);
-  PaintCanvasArea(painter, area);
+  PaintCanvasArea(painter, area, RenderPixelsPerInch, changes);
   painter.end();
   return bytes;
 }

@@ -14,10 +14,10 @@ bool ClipSurface::Meets(int left, int top, int right, int bottom, int margin) co
 
 void ClipSurface::SetPen(Rgb color, int width, PenStyle style) {
   penWidth_ = std::max(1, width);
-  pen_ = Pen{color, width, style};
+  pen_ = TPenLook{color, width, style};
 }
 
-void ClipSurface::SetBrush(Rgb color, BrushStyle style) { brush_ = Brush{color, style}; }
+void ClipSurface::SetBrush(Rgb color, BrushStyle style) { brush_ = TBrushLook{color, style}; }
 
 void ClipSurface::SetFont(const QString& face, int points, bool bold, Rgb color) {
   inner_.SetFont(face, points, bold, color);

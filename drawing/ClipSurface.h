@@ -8,7 +8,7 @@
 #include <QRect>
 #include <optional>
 
-#include "platform/DrawSurface.h"
+#include "drawing/SurfaceLooks.h"
 
 class ClipSurface : public DrawSurface {
 public:
@@ -37,17 +37,8 @@ private:
 
   DrawSurface& inner_;
   QRect area_;
-  struct Pen {
-    Rgb Color;
-    int Width = 1;
-    PenStyle Style = PenStyle::Solid;
-  };
-  struct Brush {
-    Rgb Color;
-    BrushStyle Style = BrushStyle::Solid;
-  };
-  std::optional<Pen> pen_;            // set here, not yet passed on
-  std::optional<Brush> brush_;
+  std::optional<TPenLook> pen_;  // set here, not yet passed on
+  std::optional<TBrushLook> brush_;
   std::optional<Rgb> fontColor_;
   int penWidth_ = 1;
   int textHeight_ = 0;

@@ -1,7 +1,12 @@
 #include "drawing/NetPainter.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
+#include <tuple>
+#include <utility>
 
+#include "drawing/ChangeMarks.h"
 #include "drawing/ClipSurface.h"
 #include "drawing/InputArrow.h"
 #include "drawing/ZEPLabels.h"
@@ -129,33 +134,114 @@ void PaintConnection(DrawSurface& surface, int k) {
   }
 }
 
-}  // namespace
+// Draws each element in the colour of its mark, through a tinting surface; unmarked, it
+// leaves the drawing as it is.
+class Marking {
+public:
+  Marking() = default;
+  // onlyMarked: the unmarked elements and the connections are left out.
+  Marking(TintSurface& tint, const TElementMarks& marks, bool onlyMarked)
+      : tint_(&tint), marks_(&marks), onlyMarked_(onlyMarked) {}
 
-void PaintElements(DrawSurface& surface) {
+  // False for an element this paint leaves out; else the surface takes its colour.
+  bool Paints(ElementKind kind, int index) {
+    if (!tint_) return true;
+    const ChangeMark mark = marks_->Of(kind, index);
+    if (onlyMarked_ && mark == ChangeMark::None) return false;
+    tint_->SetTint(ChangeTint(mark));
+    return true;
+  }
+  bool PaintsConnections() {
+    if (tint_) tint_->SetTint(std::nullopt);
+    return !onlyMarked_;
+  }
+
+private:
+  TintSurface* tint_ = nullptr;
+  const TElementMarks* marks_ = nullptr;
+  bool onlyMarked_ = false;
+};
+
+void PaintElements(DrawSurface& surface, Marking& marking) {
   SetDrawFont(surface);
   const Metrics m = CurrentMetrics(surface);
   surface.SetBrush(Colors::White, BrushStyle::Clear);
-  for (int i = 1; i <= Bounded(ZEPCount, MaxZEP); ++i) PaintZEP(surface, m, i);
+  for (int i = 1; i <= Bounded(ZEPCount, MaxZEP); ++i)
+    if (marking.Paints(ElementKind::ZEP, i)) PaintZEP(surface, m, i);
   surface.SetPen(Colors::Black, LinePenWidth(), PenStyle::Solid);
-  for (int i = 1; i <= Bounded(InputCount, MaxInput); ++i) PaintInput(surface, i);
-  for (int i = 1; i <= Bounded(OutputCount, MaxOutput); ++i) PaintOutput(surface, m, i);
+  for (int i = 1; i <= Bounded(InputCount, MaxInput); ++i)
+    if (marking.Paints(ElementKind::Input, i)) PaintInput(surface, i);
+  for (int i = 1; i <= Bounded(OutputCount, MaxOutput); ++i)
+    if (marking.Paints(ElementKind::Output, i)) PaintOutput(surface, m, i);
   if (!NumberView) {
     for (int i = 1; i <= Bounded(CommentCount, MaxComment); ++i) {
+      if (!marking.Paints(ElementKind::Comment, i)) continue;
       DrawCommentText(surface, i, i == CurComment ? Colors::Red : CommentTextColor());
       CommentBox[i] = CommentLabelBox(surface, i);
     }
   }
-  for (int i = 1; i <= Bounded(DotCount, MaxDot); ++i) PaintDot(surface, i);
+  for (int i = 1; i <= Bounded(DotCount, MaxDot); ++i)
+    if (marking.Paints(ElementKind::Dot, i)) PaintDot(surface, i);
+  if (!marking.PaintsConnections()) return;
   surface.SetPen(Colors::Black, LinePenWidth(), PenStyle::Solid);
   for (int k = 1; k <= Bounded(ConnCount, MaxConn); ++k) PaintConnection(surface, k);
 }
 
+}  // namespace
+
+void PaintElements(DrawSurface& surface) {
+  Marking none;
+  PaintElements(surface, none);
+}
+
 namespace {
 
-void PaintAll(DrawSurface& surface, int width, int height, const QRect& area) {
+// The elements `removed` marks, drawn where they stood in the net `older`. The painter reads
+// the tables in use, so those stand aside meanwhile; their label boxes and current elements
+// stay as they were.
+void PaintRemoved(TintSurface& surface, const TNetTables& older, const TElementMarks& removed) {
+  auto aside = std::make_unique<TNetTables>(older);
+  const auto boxes = std::make_unique<std::tuple<decltype(InputBox), decltype(OutputBox), decltype(CommentBox),
+                                                 decltype(DotBox)>>(InputBox, OutputBox, CommentBox, DotBox);
+  int* const currents[] = {&CurZEP, &CurInput, &CurOutput, &CurComment, &CurDot};
+  std::array<int, 5> current{};
+  for (size_t k = 0; k < current.size(); ++k) current[k] = std::exchange(*currents[k], 0);
+  std::swap(NetTables, *aside);
+  Marking marking(surface, removed, true);
+  PaintElements(surface, marking);
+  std::swap(NetTables, *aside);
+  std::tie(InputBox, OutputBox, CommentBox, DotBox) = *boxes;
+  for (size_t k = 0; k < current.size(); ++k) *currents[k] = current[k];
+}
+
+void PaintAll(DrawSurface& surface, int width, int height, const QRect& area, const TChangeMarks* changes) {
   PaintBackground(surface, area);
   PaintGrid(surface, width, height, area);
-  PaintElements(surface);
+  if (!changes) {
+    Marking none;
+    PaintElements(surface, none);
+    return;
+  }
+  TintSurface tinted(surface);
+  Marking newer(tinted, changes->Newer, false);
+  PaintElements(tinted, newer);
+  if (changes->Older && changes->Removed.Any()) PaintRemoved(tinted, *changes->Older, changes->Removed);
+  if (changes->Legend) {
+    SetDrawFont(surface);
+    PaintChangeLegend(surface, width);
+  }
+}
+
+void PaintArea(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed,
+               const TChangeMarks* changes) {
+  const QRect whole(0, 0, std::max(0, paintWidth), std::max(0, paintHeight));
+  const QRect area = exposed.intersected(whole);
+  if (area == whole) {
+    PaintAll(surface, paintWidth, paintHeight, whole, changes);
+    return;
+  }
+  ClipSurface clipped(surface, area);
+  PaintAll(clipped, paintWidth, paintHeight, area, changes);
 }
 
 // The box of a label written at (x + inset, y − h − 3), starting at x.
@@ -176,14 +262,12 @@ int LinePenWidth() { return Scale <= 3 ? 2 : 1; }
 int DotRadius() { return Scale <= 3 ? 3 : 2; }
 
 void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed) {
-  const QRect whole(0, 0, std::max(0, paintWidth), std::max(0, paintHeight));
-  const QRect area = exposed.intersected(whole);
-  if (area == whole) {
-    PaintAll(surface, paintWidth, paintHeight, whole);
-    return;
-  }
-  ClipSurface clipped(surface, area);
-  PaintAll(clipped, paintWidth, paintHeight, area);
+  PaintArea(surface, paintWidth, paintHeight, exposed, nullptr);
+}
+
+void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed,
+              const TChangeMarks& changes) {
+  PaintArea(surface, paintWidth, paintHeight, exposed, &changes);
 }
 
 void RecordLabelBoxes(DrawSurface& surface) {

@@ -9,6 +9,10 @@
 // what is drawn there is what a full paint would draw there. The label boxes of every
 // element are recorded, whether or not it meets `exposed`.
 void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed);
+// The same with the changes from an older net marked on it (drawing/ChangeMarks.h).
+struct TChangeMarks;
+void PaintNet(DrawSurface& surface, int paintWidth, int paintHeight, const QRect& exposed,
+              const TChangeMarks& changes);
 
 // The elements alone, without background and grid, recording the label boxes.
 void PaintElements(DrawSurface& surface);

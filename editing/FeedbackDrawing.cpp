@@ -149,8 +149,9 @@ QRect GhostArea(DrawSurface& metrics, const TGhost& ghost) {
 }
 
 void PaintCanvas(DrawSurface& surface, int width, int height, const QRect& area, const QList<TMark>& marks,
-                 const std::optional<TGhost>& ghost) {
-  PaintNet(surface, width, height, area);
+                 const std::optional<TGhost>& ghost, const TChangeMarks* changes) {
+  if (changes) PaintNet(surface, width, height, area, *changes);
+  else PaintNet(surface, width, height, area);
   for (const TMark& mark : marks) DrawMark(surface, mark);
   if (ghost && GhostStillApplies(*ghost)) DrawGhost(surface, *ghost);
 }

@@ -22,7 +22,10 @@ bool GhostStillApplies(const TGhost& ghost);
 void DrawGhost(DrawSurface& surface, const TGhost& ghost);
 QRect GhostArea(DrawSurface& metrics, const TGhost& ghost);
 
+struct TChangeMarks;
+
 // The canvas as the window shows it: the net within `area` of a width × height paint area,
-// then the marks and the ghost over it; a ghost whose element is gone is left out.
+// with `changes` marked on it when given, then the marks and the ghost over it; a ghost
+// whose element is gone is left out.
 void PaintCanvas(DrawSurface& surface, int width, int height, const QRect& area, const QList<TMark>& marks,
-                 const std::optional<TGhost>& ghost);
+                 const std::optional<TGhost>& ghost, const TChangeMarks* changes = nullptr);

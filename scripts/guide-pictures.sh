@@ -23,9 +23,17 @@ net=$build/tools/plexor-net/plexor-net
 # Committed pictures stay small: 64 colours hold everything the program draws.
 # -strip drops the time stamps, so an unchanged look gives unchanged files.
 small() { convert "$1" +dither -colors 64 -strip "PNG8:$1"; }
+# The filter chain against its second version of the guide's diff example.
+second=$(mktemp --suffix=.net)
+sed -e 's/^Smooth = 20,8,3,Avg,/Smooth = 22,8,3,Mul,/' -e '/^Scale = 30,10,3,Mul,Smooth,Gain\r$/d' \
+    -e 's/^\[ZEP\]\r$/[ZEP]\r\nScale = 30,10,3,Mul,Smooth,Gain\r/' -e 's/^\[OutData\]\r$/Bias = 0,20\r\n[OutData]\r/' \
+    examples/filter-chain.net >"$second"
+"$net" render "$second" "$out/filter-chain-changes.png" --against examples/filter-chain.net --size 48,24
+rm -f "$second"
 small "$out/filter-chain.png"
 small "$out/feedback-loop.png"
-echo "guide-pictures: docs/pictures/filter-chain.png feedback-loop.png"
+small "$out/filter-chain-changes.png"
+echo "guide-pictures: docs/pictures/filter-chain.png feedback-loop.png filter-chain-changes.png"
 
 # The editor runs from a scratch folder, so it starts with a Net.ini of its own that places
 # its 800 x 560 window at the top left of a 1024 x 768 screen. The folder's name shows

@@ -25,11 +25,12 @@ ${overview}.fi
 plexor\\-net reads \".net\" files as the Plexor editor loads them and works on them from
 the command line. It needs no display and prints nothing but its results and messages.
 ")
-foreach(command dump save check render)
+foreach(command dump save check render diff)
   help_of(text ${command} --help)
   string(APPEND page ".SH \"${command}\"\n.nf\n${text}.fi\n")
 endforeach()
 string(APPEND page ".SH EXIT STATUS
 0 done; 1 a file could not be loaded or written; 2 check found something; 64 wrong usage.
+diff exits as diff(1) does: 0 the nets are equal, 1 they differ, 2 a file could not be loaded.
 ")
 file(WRITE ${OUT} "${page}")

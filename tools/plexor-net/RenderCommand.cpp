@@ -9,6 +9,7 @@
 #include "drawing/CanvasRender.h"
 #include "drawing/NetExtent.h"
 #include "drawing/NetPainter.h"
+#include "drawing/ChangeMarks.h"
 #include "drawing/Routing.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
@@ -22,10 +23,10 @@ namespace {
 
 const char* const RenderUsage =
     "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
-    "                         [--fit] [--rebuild]\n";
+    "                         [--fit] [--rebuild] [--against OLD.net]\n";
 const char* const RenderHelp =
     "usage: plexor-net render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H]\n"
-    "                         [--fit] [--rebuild]\n"
+    "                         [--fit] [--rebuild] [--against OLD.net]\n"
     "Loads the net as the editor does and draws it as the editor's canvas shows it, as a PNG\n"
     "image, an SVG drawing or one PDF page, chosen by the output file's extension.\n"
     "  --scale N    the scale step, 1 (largest) to 6 (smallest, numbers only); default 2\n"
@@ -35,6 +36,11 @@ const char* const RenderHelp =
     "  --fit        draw only the part of the canvas the net covers, with 2 grid units\n"
     "               around it\n"
     "  --rebuild    lay the connections again from the ZEP links first\n"
+    "  --against OLD.net\n"
+    "               mark what changed since OLD.net, as plexor-net diff tells it: added\n"
+    "               elements in green, changed ones in orange, removed ones in red and\n"
+    "               dotted where they stood in OLD.net, with a legend in the top right\n"
+    "               corner; the default canvas holds both nets\n"
     "Text is sized for 96 pixels per inch; a PDF page that would exceed 200 inches a side is\n"
     "drawn smaller to fit, with a notice. Exit status: 0 done, 1 the file could not be\n"
     "loaded or the output not written, 64 wrong usage.\n";
@@ -59,6 +65,7 @@ struct RenderOptions {
   int Scale = 2;
   bool Mono = false;
   bool Rebuild = false;
+  QString Against;
   bool SizeGiven = false;
   bool Fit = false;
   int Width = 0;
@@ -79,6 +86,7 @@ bool ReadOptions(const ToolArgs& parsed, RenderOptions& options) {
   options.Fit = parsed.Flags.contains(QStringLiteral("--fit"));
   if (options.Fit && parsed.Values.contains(QStringLiteral("--size")))
     return Refuse(QStringLiteral("--fit and --size cannot be given together"));
+  options.Against = parsed.Values.value(QStringLiteral("--against"));
   if (parsed.Values.contains(QStringLiteral("--size"))) {
     const QStringList sides = parsed.Values.value(QStringLiteral("--size")).split(QLatin1Char(','));
     options.SizeGiven = true;
@@ -98,7 +106,22 @@ QRect DrawnArea(const RenderOptions& options) {
   return QRect(QPoint(ToPixels(units.Left), ToPixels(units.Top)), QPoint(ToPixels(units.Right) - 1, ToPixels(units.Bottom) - 1));
 }
 
-void SetUpView(const RenderOptions& options) {
+// The net the drawing is compared with, loaded before the net drawn, and the canvas its
+// elements take.
+struct OlderNet {
+  std::shared_ptr<const TNetTables> Tables;
+  int Width = 0;
+  int Height = 0;
+};
+
+bool LoadOlderNet(const QString& path, Prompts& prompts, OlderNet& older) {
+  if (!LoadNetFile(path, prompts)) return false;
+  AdjustCanvasSizeToData();
+  older = {std::make_shared<const TNetTables>(NetTables), CanvasWidth, CanvasHeight};
+  return true;
+}
+
+void SetUpView(const RenderOptions& options, const OlderNet& older) {
   if (options.Rebuild) RebuildRoutes();
   FontName = QStringLiteral("Times New Roman");
   BWMode = options.Mono;
@@ -107,6 +130,9 @@ void SetUpView(const RenderOptions& options) {
     CanvasHeight = options.Height;
   } else {
     AdjustCanvasSizeToData();
+    // What was removed stays on the canvas.
+    CanvasWidth = std::max(CanvasWidth, older.Width);
+    CanvasHeight = std::max(CanvasHeight, older.Height);
   }
   Scale = options.Scale;
   ComputeViewMetrics();
@@ -114,8 +140,8 @@ void SetUpView(const RenderOptions& options) {
 
 // The drawing as the bytes of its file; false, with the reason printed, when it cannot be
 // made.
-bool PngBytes(const QRect& area, QByteArray& bytes) {
-  const QImage image = RenderCanvasImage(area);
+bool PngBytes(const QRect& area, QByteArray& bytes, const TChangeMarks* changes) {
+  const QImage image = RenderCanvasImage(area, changes);
   if (image.isNull())
     return Refuse(QStringLiteral("an image of %1 x %2 pixels is too large; take a larger --scale, or SVG or PDF")
                       .arg(area.width())
@@ -140,7 +166,7 @@ QByteArray SizedInPixels(QByteArray svg, QSize size) {
   return svg.replace(start, end - start, head);
 }
 
-bool SvgBytes(const QRect& area, const QString& title, QByteArray& bytes) {
+bool SvgBytes(const QRect& area, const QString& title, QByteArray& bytes, const TChangeMarks* changes) {
   QBuffer drawing;
   drawing.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
@@ -154,38 +180,39 @@ bool SvgBytes(const QRect& area, const QString& title, QByteArray& bytes) {
     PrintErrorLine(QStringLiteral("plexor-net render: the SVG drawing could not be made"));
     return false;
   }
-  PaintCanvasArea(painter, area);
+  PaintCanvasArea(painter, area, RenderPixelsPerInch, changes);
   painter.end();
   bytes = SizedInPixels(drawing.data(), area.size());
   return true;
 }
 
-bool PdfBytes(const QRect& area, QByteArray& bytes) {
+bool PdfBytes(const QRect& area, QByteArray& bytes, const TChangeMarks* changes) {
   const double fit = PdfPageFit(area);
   if (fit < 1)
     PrintErrorLine(QStringLiteral("plexor-net render: the page would exceed %1 inches; drawn at %2 %")
                        .arg(MaxPdfPageInches)
                        .arg(fit * 100, 0, 'f', 1));
-  bytes = CanvasPdf(fit, area);
+  bytes = CanvasPdf(fit, area, changes);
   if (!bytes.isEmpty()) return true;
   PrintErrorLine(QStringLiteral("plexor-net render: the PDF page could not be made"));
   return false;
 }
 
-bool DrawingBytes(OutputKind kind, const QRect& area, const QString& path, QByteArray& bytes) {
+bool DrawingBytes(OutputKind kind, const QRect& area, const QString& path, QByteArray& bytes,
+                  const TChangeMarks* changes) {
   switch (kind) {
-    case OutputKind::Png: return PngBytes(area, bytes);
-    case OutputKind::Svg: return SvgBytes(area, QFileInfo(path).completeBaseName(), bytes);
-    case OutputKind::Pdf: return PdfBytes(area, bytes);
+    case OutputKind::Png: return PngBytes(area, bytes, changes);
+    case OutputKind::Svg: return SvgBytes(area, QFileInfo(path).completeBaseName(), bytes, changes);
+    case OutputKind::Pdf: return PdfBytes(area, bytes, changes);
   }
   return false;
 }
 
 // The whole drawing is made in memory first and then replaces the output in one step, so a
 // failure at any point leaves the old output as it was.
-bool WriteDrawing(OutputKind kind, const QRect& area, const QString& path) {
+bool WriteDrawing(OutputKind kind, const QRect& area, const QString& path, const TChangeMarks* changes) {
   QByteArray bytes;
-  if (!DrawingBytes(kind, area, path, bytes)) return false;
+  if (!DrawingBytes(kind, area, path, bytes, changes)) return false;
   try {
     WriteFileAtomically(path, bytes);
     return true;
@@ -199,7 +226,8 @@ bool WriteDrawing(OutputKind kind, const QRect& area, const QString& path) {
 
 int RunRender(const QStringList& args) {
   ToolArgs parsed;
-  if (!ParseToolArgs(args, {QStringLiteral("--mono"), QStringLiteral("--rebuild"), QStringLiteral("--fit")}, {QStringLiteral("--scale"), QStringLiteral("--size")}, 2,
+  if (!ParseToolArgs(args, {QStringLiteral("--mono"), QStringLiteral("--rebuild"), QStringLiteral("--fit")},
+                     {QStringLiteral("--scale"), QStringLiteral("--size"), QStringLiteral("--against")}, 2,
                      RenderUsage, parsed))
     return ExitUsage;
   if (parsed.Help) {
@@ -209,7 +237,12 @@ int RunRender(const QStringList& args) {
   RenderOptions options;
   if (!ReadOptions(parsed, options)) return ExitUsage;
   ConsolePrompts prompts;
+  OlderNet older;
+  if (!options.Against.isEmpty() && !LoadOlderNet(options.Against, prompts, older)) return 1;
   if (!LoadNetFile(parsed.Positional[0], prompts)) return 1;
-  SetUpView(options);
-  return WriteDrawing(options.Kind, DrawnArea(options), parsed.Positional[1]) ? 0 : 1;
+  SetUpView(options, older);
+  const QRect area = DrawnArea(options);
+  if (!older.Tables) return WriteDrawing(options.Kind, area, parsed.Positional[1], nullptr) ? 0 : 1;
+  const TChangeMarks changes = ChangeMarksOf(CompareNets(*older.Tables, NetTables), older.Tables, true);
+  return WriteDrawing(options.Kind, area, parsed.Positional[1], &changes) ? 0 : 1;
 }

@@ -13,8 +13,9 @@ const char* const Usage =
     "  dump FILE.net [--rebuild]                     print the tables as JSON\n"
     "  save IN.net OUT.net [--rebuild] [--date D]    load and write again\n"
     "  check FILE.net                                report doubtful references\n"
+    "  diff OLD.net NEW.net [--json]                 what changed, element by element\n"
     "  render FILE.net OUT.png|OUT.svg|OUT.pdf [--scale 1..6] [--mono] [--size W,H] [--fit]\n"
-    "         [--rebuild]\n"
+    "         [--rebuild] [--against OLD.net]\n"
     "Each command takes --help.\n";
 
 // The toolkit's own notes (a missing runtime folder, a platform plugin, fonts) are no
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
   if (command == QLatin1String("save")) return RunSave(args);
   if (command == QLatin1String("check")) return RunCheck(args);
   if (command == QLatin1String("render")) return RunRender(args);
+  if (command == QLatin1String("diff")) return RunDiff(args);
   std::fprintf(stderr, "plexor-net: unknown command '%s'\n%s", qPrintable(command), Usage);
   return ExitUsage;
 }
