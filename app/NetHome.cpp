@@ -30,6 +30,7 @@
 #include "model/NetDef.h"
 #include "model/NetHistory.h"
 #include "netfile/RecoveryCopy.h"
+#include "document/NetDocument.h"
 #include "model/Settings.h"
 #include "platform/Guard.h"
 #include "platform/QtPrompts.h"
@@ -50,11 +51,14 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   setWindowTitle(QStringLiteral("Plexor - no File is Loaded"));
   setFont(QFont(QStringLiteral("Small Fonts"), 8));
   AppDir = appDir.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : appDir;
+  document_ = new TNetDocument(prompts_, this);
   BuildMenus();
   BuildIconPanel();
   BuildCanvas();
   Checks = new CheckPanel(this);
-  SetUpHistory();
+  connect(document_, &TNetDocument::IdentityChanged, this, [this] { setWindowTitle(document_->Caption()); });
+  connect(&document_->History(), &TNetHistory::StateChanged, this, &TNetForm::UpdateEditItems);
+  UpdateEditItems();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
@@ -106,12 +110,13 @@ void TNetForm::SetEditForm(TNetEditForm* editForm) {
 
 void TNetForm::SetPrompts(Prompts* prompts) {
   prompts_ = prompts;
+  document_->SetPrompts(prompts);
   if (editForm_) editForm_->SetPrompts(prompts_);
 }
 
 void TNetForm::UpdateActions() {
-  Save->setEnabled(commands_.NetShown);
-  DrawOnPaper->setEnabled(commands_.NetShown);
+  Save->setEnabled(document_->HasNet());
+  DrawOnPaper->setEnabled(document_->HasNet());
   Mult->setEnabled(!commands_.MagnifyStopped);
   Divide->setEnabled(!commands_.ReduceStopped);
   HIncrease->setEnabled(!commands_.WidthUpStopped);
@@ -131,8 +136,8 @@ void TNetForm::UpdateActions() {
 }
 
 void TNetForm::NetChangedView(const NetChange& change) {
-  // Save and Print Net stay offered for the rest of the run once a net was shown.
-  if (ReplacesNet(change.Kind)) commands_.NetShown = true;
+  // Another net is shown at the current scale.
+  if (ReplacesNet(change.Kind)) ApplyScale();
   RepaintCanvas();
   UpdateActions();
 }
@@ -378,7 +383,7 @@ void TNetForm::closeEvent(QCloseEvent* event) {
 
 bool TNetForm::FormCloseQuery() {
   if (ExitChosen) {
-    Recovery().Remove();
+    document_->Recovery().Remove();
     // A failed write is reported, and the program still ends.
     try {
       WriteSettingsAtEnd({WindowLeft(), WindowTop(), width(), height()});
@@ -387,13 +392,8 @@ bool TNetForm::FormCloseQuery() {
     }
     return true;
   }
-  if (Edited) {
-    switch (Ask().AskYesNoCancel(QStringLiteral("Do you save the edited Network ?"))) {
-      case Answer::Cancel: return false;
-      case Answer::Yes: SaveClick(); break;
-      default: break;
-    }
-  }
+  // A save that was asked for and did not happen keeps the window working, as Cancel does.
+  if (!document_->SaveBeforeClose()) return false;
   ShowStartUp();
   return false;
 }

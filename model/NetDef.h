@@ -19,7 +19,22 @@ inline constexpr int MaxUserFunc = 256;
 
 using TName = ShortString<15>;
 using TCommentText = ShortString<127>;
-using TPath = ShortString<255>;
+
+// A file or folder path, kept whole in any script and of any length: paths are the file
+// system's, not texts of a net file, so no length cut applies to them.
+class TPath {
+public:
+  TPath() = default;
+  TPath(const QString& text) : text_(text) {}                       // NOLINT: as a plain text
+  TPath(const char* text) : text_(QString::fromUtf8(text)) {}      // NOLINT
+  const QString& Str() const { return text_; }
+  bool IsEmpty() const { return text_.isEmpty(); }
+  operator QString() const { return text_; }  // NOLINT: read as a plain text
+  bool operator==(const TPath&) const = default;
+
+private:
+  QString text_;
+};
 
 // Source kinds of a ZEP input.
 inline constexpr int KindNone = 0;

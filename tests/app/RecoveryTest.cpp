@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/NetHome.h"
+#include "document/NetDocument.h"
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
 #include "platform/Guard.h"
@@ -49,7 +50,7 @@ TEST_F(Recovery, CopyIsKeptWhileTheNetIsUnsaved) {
   LoadExample();
   Run([&] { form->AddDotClick(); });
   ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
-  const QString copy = form->Recovery().CopyPath();
+  const QString copy = form->Document().Recovery().CopyPath();
   EXPECT_EQ(QFileInfo(copy).path(), RecoveryFolder());
   EXPECT_EQ(ReadBytes(copy), "$ Recovery of " + Example.toUtf8() + "\r\n$ File name all-kinds.net\r\n" +
                                  NetFileText(QDate::currentDate()));
@@ -101,7 +102,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   EXPECT_TRUE(Edited);
   EXPECT_TRUE(form->Save->isEnabled());
   // The killed program's copy is gone; this program keeps its own of the restored net.
-  EXPECT_EQ(Copies(), QStringList{QFileInfo(form->Recovery().CopyPath()).fileName()});
+  EXPECT_EQ(Copies(), QStringList{QFileInfo(form->Document().Recovery().CopyPath()).fileName()});
 
   // Undo of a later step still leaves the restored net unsaved; a second start that
   // answers No deletes the copy.
