@@ -10,7 +10,6 @@
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "drawing/NetPainter.h"
-#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "platform/Guard.h"
 
@@ -37,10 +36,6 @@ CheckPanel::CheckPanel(TNetForm* form)
   list_->installEventFilter(this);
   connect(list_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { Guard(form_->Ask(), [&] { PickFinding(list_->row(item)); }); });
-  connect(&NetEvents::Instance(), &NetEvents::Changed, this, [this] {
-    if (isVisible()) Refresh();
-  });
-  connect(&NetEvents::Instance(), &NetEvents::Saved, this, [this] { NetSaved(); });
   // The canvas area is laid out by hand below the tool panel; it follows the room the
   // panel leaves it.
   central_->installEventFilter(this);
@@ -84,6 +79,10 @@ void CheckPanel::PickFinding(int row) {
 }
 
 // A saved file that will not reload as drawn is worth the user's eye at once.
+void CheckPanel::NetChangedOn() {
+  if (isVisible()) Refresh();
+}
+
 void CheckPanel::NetSaved() {
   if (isVisible()) {
     Refresh();

@@ -20,6 +20,10 @@ public:
   void Refresh();
   // Picks the element of finding `row` (0-based) on the canvas.
   void PickFinding(int row);
+  // The net changed: the findings follow while the panel shows.
+  void NetChangedOn();
+  // The net was saved: a net that would reload otherwise opens the panel.
+  void NetSaved();
 
   const QList<TFinding>& Findings() const { return findings_; }
   QListWidget* List() const { return list_; }
@@ -29,8 +33,6 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void NetSaved();
-
   TNetForm* form_;
   QListWidget* list_;
   QWidget* central_;  // the main window's canvas area, whose resizes lay it out again

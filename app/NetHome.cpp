@@ -62,8 +62,8 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
-  connect(&NetEvents::Instance(), &NetEvents::Changed, this,
-          [this](const NetChange& change) { NetChangedView(change); });
+  connect(document_, &TNetDocument::Changed, this, [this](const NetChange& change) { NetChangedView(change); });
+  connect(document_, &TNetDocument::Saved, Checks, &CheckPanel::NetSaved);
   connect(PaintBox, &PaintBoxWidget::Pressed, this, [this](Qt::MouseButton button, int x, int y) {
     RunCommand([&] { PaintBoxMouseDown(button, x, y); });
   });
@@ -136,6 +136,7 @@ void TNetForm::UpdateActions() {
 }
 
 void TNetForm::NetChangedView(const NetChange& change) {
+  Checks->NetChangedOn();
   // Another net is shown at the current scale.
   if (ReplacesNet(change.Kind)) ApplyScale();
   RepaintCanvas();

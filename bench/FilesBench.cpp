@@ -10,7 +10,7 @@
 
 #include "bench/Floors.h"
 #include "bench/FullNet.h"
-#include "bench/SilentPrompts.h"
+#include "platform/RefusingPrompts.h"
 #include "drawing/Routing.h"
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
@@ -38,7 +38,7 @@ BENCHMARK(BM_ReadNetBytes)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Repor
 
 void BM_LoadWithResolveLinks(benchmark::State& state) {
   QByteArray text = FullNetText();
-  SilentPrompts prompts;
+  RefusingPrompts prompts;
   const FloorRatio ratio(SecondsPerCall([&] { ReadBytes(text); }));
   for (auto _ : state) {
     QBuffer in(&text);

@@ -132,9 +132,11 @@ private:
 
   // Writes the controls of the shown panels into the tables.
   void SaveEdits(const TEditTarget& target);
+  void LayRoutesAgain();
 
   Prompts* prompts_ = nullptr;
   TEditTarget target_;
+  bool savedChange_ = false;  // Save and Exit changed the net and announces it after closing
   int nameEditWidth_ = 0;  // a name edit's width, holding 15 of the font's widest letters
   int nameBoxWidth_ = 0;   // the same for a name combo box
 };

@@ -28,7 +28,27 @@ TNetDocument::TNetDocument(Prompts* prompts, QObject* parent)
     : QObject(parent),
       prompts_(prompts),
       history_(std::make_unique<TNetHistory>()),
-      recovery_(std::make_unique<TRecoveryCopy>([this] { return Origin(); })) {}
+      recovery_(std::make_unique<TRecoveryCopy>([this] { return Origin(); })) {
+  connect(&NetEvents::Instance(), &NetEvents::Changed, this, &TNetDocument::FanOutChange);
+  connect(&NetEvents::Instance(), &NetEvents::Saved, this, &TNetDocument::FanOutSave);
+}
+
+// Every change of the net, announced by NetChanged, goes out from here and only from here,
+// in this order: the history records it (Edited follows its saved state), the recovery copy
+// follows the net as recorded, then the views hear of it (the window refreshes the checks,
+// then repaints the canvas).
+void TNetDocument::FanOutChange(const NetChange& change) {
+  history_->Take(change);
+  recovery_->NetChangedOn();
+  emit Changed(change);
+}
+
+// A save in the same order: the saved state, no copy left to keep, then the views.
+void TNetDocument::FanOutSave() {
+  history_->MarkSaved();
+  recovery_->Remove();
+  emit Saved();
+}
 
 TNetDocument::~TNetDocument() = default;
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 class Prompts;
+struct NetChange;
 class TNetHistory;
 class TRecoveryCopy;
 struct TStaleCopy;
@@ -64,8 +65,14 @@ public:
 signals:
   // The file the net belongs to, and with it the caption, changed.
   void IdentityChanged();
+  // The views' part of a change of the net, after the history and the recovery copy took it.
+  void Changed(const NetChange& change);
+  // The views' part of a save.
+  void Saved();
 
 private:
+  void FanOutChange(const NetChange& change);
+  void FanOutSave();
   enum class Named { None, New, File };
   bool SaveFirst(const QString& question);
   void Name(Named named, const QString& path);

@@ -3,6 +3,7 @@
 // and the editing state. Element numbers are positions in their tables; entries beyond a
 // count are stale and never read.
 #include <QString>
+#include <type_traits>
 
 #include "model/ShortString.h"
 #include "model/Table.h"
@@ -156,8 +157,12 @@ struct TNetTables {
   Table<TSourceRest, MaxZEP> SourceRest;
   Table<ShortString<255>, MaxConn> ConnKeyRead;
   bool ConnKeysFromFile = false;
+  // What the flag leaves of its last four bytes, named so that the tables hold no padding:
+  // every byte of the value is a byte of the net, and two equal nets are equal in memory.
+  char Unused[3] = {};
   friend bool operator==(const TNetTables&, const TNetTables&) = default;
 };
+static_assert(std::has_unique_object_representations_v<TNetTables>, "the tables hold padding bytes");
 
 extern TNetTables NetTables;
 

@@ -38,13 +38,14 @@ public:
   bool WriteNow();
   // Waits until the copy written last is on disk.
   void Flush();
+  // The net changed: the copy follows within WriteDelayMs, or goes when nothing is unsaved.
+  void NetChangedOn();
   // Removes the copy and its lock: the net is saved, replaced or the program ends.
   void Remove();
   // Where this program keeps its copy; empty until the first write.
   QString CopyPath() const;
 
 private:
-  void NetChangedOn();
   // Writes the latest text handed over until none waits; runs on the writer thread.
   void WritePending();
 

@@ -14,6 +14,7 @@
 #include "netfile/NetWriter.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -29,7 +30,7 @@ class FilesCommands : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    form = CreatedForm(app.Path(), &prompts);
     prompts.Shown.clear();
   }
 

@@ -19,6 +19,7 @@
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -51,7 +52,7 @@ protected:
 
   // The windows as the program makes them, with scripted prompts; shown when asked.
   void Make(bool show = true) {
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     startUp = std::make_unique<TNetStartUp>(form.get());
     form->SetStartUp(startUp.get());
     if (show) form->show();
@@ -82,7 +83,7 @@ TEST_F(Lifecycle, FirstStartWritesTheSixLinesAndKeepsBuiltInValues) {
 TEST_F(Lifecycle, AProgramFolderThatCannotBeWrittenKeepsNetIniInTheUsersConfiguration) {
   TempDir config;
   const ConfigHome configHome(config.dir.path());
-  form = std::make_unique<TNetForm>(tmp.File("not-there/"), &prompts);
+  form = CreatedForm(tmp.File("not-there/"), &prompts);
   const QByteArray home = (QDir::homePath() + "/").toLatin1();
   EXPECT_EQ(ReadBytes(config.File("Plexor/Net.ini")),
             "[NetWork]\r\nNetworkDataPath = " + home + "\r\n[ZEP]\r\nUserDataPath = " + home +
@@ -320,7 +321,7 @@ TEST_F(Lifecycle, SettingsThatCannotBeWrittenAreReportedAndTheProgramGoesOn) {
   // stand for a system where Net.ini cannot be made.
   ASSERT_TRUE(WriteBytes(tmp.File("file"), ""));
   const ConfigHome configHome(tmp.File("file/config"));
-  form = std::make_unique<TNetForm>(tmp.Path() + "missing/", &prompts);
+  form = CreatedForm(tmp.Path() + "missing/", &prompts);
   ASSERT_EQ(prompts.Shown.size(), 1);
   EXPECT_TRUE(prompts.Shown[0].startsWith("Error: Cannot create file")) << prompts.Shown[0].toStdString();
   prompts.Shown.clear();

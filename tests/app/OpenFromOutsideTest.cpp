@@ -15,6 +15,7 @@
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -27,7 +28,7 @@ class OpenFromOutside : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    form = CreatedForm(app.Path(), &prompts);
     startUp = std::make_unique<TNetStartUp>(form.get());
     form->SetStartUp(startUp.get());
   }

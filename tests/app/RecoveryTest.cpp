@@ -16,6 +16,7 @@
 #include "platform/Guard.h"
 #include "netfile/RecoveryCopy.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -27,7 +28,7 @@ protected:
   void SetUp() override {
     qputenv("XDG_DATA_HOME", data.dir.path().toLocal8Bit());
     ResetNetDef();
-    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    form = CreatedForm(app.Path(), &prompts);
     form->setEnabled(true);
   }
 
@@ -110,7 +111,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   Run([&] { form->UndoClick(); });
   EXPECT_TRUE(Edited);
   form.reset();  // the program is gone; its copy stays
-  form = std::make_unique<TNetForm>(app.Path(), &prompts);
+  form = CreatedForm(app.Path(), &prompts);
   prompts.Shown.clear();
   prompts.Answers = {Answer::No};
   Run([&] { form->OfferRecoveryCopies(); });
