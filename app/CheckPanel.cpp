@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QStyle>
 
-#include "model/NetChange.h"
 #include "model/NetDef.h"
 
 namespace {
@@ -19,7 +18,6 @@ QString PanelTitle(qsizetype count) {
 
 CheckPanel::CheckPanel(TNetForm* form) : ListPanel(form, QStringLiteral("CheckPanel")) {
   setWindowTitle(PanelTitle(0));
-  connect(&NetEvents::Instance(), &NetEvents::Saved, this, [this] { NetSaved(); });
 }
 
 void CheckPanel::Refresh() {

@@ -14,11 +14,11 @@ public:
   void Refresh() override;
   // Picks the element of finding `row` (0-based) on the canvas.
   void PickRow(int row) override;
+  // The net was saved: a net that would reload otherwise opens the panel.
+  void NetSaved();
 
   const QList<TFinding>& Findings() const { return findings_; }
 
 private:
-  void NetSaved();
-
   QList<TFinding> findings_;
 };

@@ -5,7 +5,6 @@
 #include <QListWidget>
 
 #include "app/NetHome.h"
-#include "model/NetChange.h"
 #include "platform/Guard.h"
 
 ListPanel::ListPanel(TNetForm* form, const QString& objectName)
@@ -20,9 +19,6 @@ ListPanel::ListPanel(TNetForm* form, const QString& objectName)
   list_->installEventFilter(this);
   connect(list_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { Guard(form_->Ask(), [&] { PickRow(list_->row(item)); }); });
-  connect(&NetEvents::Instance(), &NetEvents::Changed, this, [this] {
-    if (isVisible()) Refresh();
-  });
   // The canvas area is laid out by hand below the tool panel; it follows the room the
   // panel leaves it.
   central_->installEventFilter(this);
@@ -34,6 +30,10 @@ void ListPanel::Open() {
   raise();
   list_->setFocus();
   if (list_->count() > 0 && list_->currentRow() < 0) list_->setCurrentRow(0);
+}
+
+void ListPanel::NetChangedOn() {
+  if (isVisible()) Refresh();
 }
 
 bool ListPanel::Holds(const QObject* watched) {

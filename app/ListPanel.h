@@ -20,6 +20,8 @@ public:
   void Open();
   // Reads the net again; the list and the title follow.
   virtual void Refresh() = 0;
+  // The net changed: the lines follow while the panel shows.
+  void NetChangedOn();
   // Picks the element that line `row` (0-based) names, if it names one.
   virtual void PickRow(int row) = 0;
 

@@ -33,6 +33,7 @@
 #include "model/NetDef.h"
 #include "model/NetHistory.h"
 #include "netfile/RecoveryCopy.h"
+#include "document/NetDocument.h"
 #include "model/Settings.h"
 #include "platform/Guard.h"
 #include "platform/QtPrompts.h"
@@ -53,6 +54,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   setWindowTitle(QStringLiteral("Plexor - no File is Loaded"));
   setFont(QFont(QStringLiteral("Small Fonts"), 8));
   AppDir = appDir.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : appDir;
+  document_ = new TNetDocument(prompts_, this);
   BuildMenus();
   BuildIconPanel();
   BuildCanvas();
@@ -61,12 +63,15 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   find_ = new FindBar(this, ScrollBox->viewport());
   status_ = new StatusLine(statusBar(), PaintBox, ScrollBox);
   Compare = new ComparePanel(this);
-  SetUpHistory();
+  connect(document_, &TNetDocument::IdentityChanged, this, [this] { setWindowTitle(document_->Caption()); });
+  connect(&document_->History(), &TNetHistory::StateChanged, this, &TNetForm::UpdateEditItems);
+  UpdateEditItems();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
-  connect(&NetEvents::Instance(), &NetEvents::Changed, this,
-          [this](const NetChange& change) { NetChangedView(change); });
+  connect(document_, &TNetDocument::Changed, this, [this](const NetChange& change) { NetChangedView(change); });
+  connect(document_, &TNetDocument::Saved, Checks, &CheckPanel::NetSaved);
+  connect(document_, &TNetDocument::ReloadsOtherwise, Checks, &ListPanel::Open);
   connect(PaintBox, &PaintBoxWidget::Pressed, this, [this](Qt::MouseButton button, int x, int y) {
     RunCommand([&] { PaintBoxMouseDown(button, x, y); });
   });
@@ -116,12 +121,13 @@ void TNetForm::SetEditForm(TNetEditForm* editForm) {
 
 void TNetForm::SetPrompts(Prompts* prompts) {
   prompts_ = prompts;
+  document_->SetPrompts(prompts);
   if (editForm_) editForm_->SetPrompts(prompts_);
 }
 
 void TNetForm::UpdateActions() {
-  Save->setEnabled(commands_.NetShown);
-  DrawOnPaper->setEnabled(commands_.NetShown);
+  Save->setEnabled(document_->HasNet());
+  DrawOnPaper->setEnabled(document_->HasNet());
   Mult->setEnabled(!commands_.MagnifyStopped);
   Divide->setEnabled(!commands_.ReduceStopped);
   HIncrease->setEnabled(!commands_.WidthUpStopped);
@@ -142,8 +148,10 @@ void TNetForm::UpdateActions() {
 }
 
 void TNetForm::NetChangedView(const NetChange& change) {
-  // Save and Print Net stay offered for the rest of the run once a net was shown.
-  if (ReplacesNet(change.Kind)) commands_.NetShown = true;
+  Checks->NetChangedOn();
+  Compare->NetChangedOn();
+  // Another net is shown at the current scale.
+  if (ReplacesNet(change.Kind)) ApplyScale();
   RepaintCanvas();
   UpdateActions();
 }
@@ -397,7 +405,7 @@ void TNetForm::closeEvent(QCloseEvent* event) {
 
 bool TNetForm::FormCloseQuery() {
   if (ExitChosen) {
-    Recovery().Remove();
+    document_->Recovery().Remove();
     // A failed write is reported, and the program still ends.
     try {
       WriteSettingsAtEnd({WindowLeft(), WindowTop(), width(), height()});
@@ -413,13 +421,8 @@ bool TNetForm::FormCloseQuery() {
     startUp_->activateWindow();
     return false;
   }
-  if (Edited) {
-    switch (Ask().AskYesNoCancel(QStringLiteral("Do you save the edited Network ?"))) {
-      case Answer::Cancel: return false;
-      case Answer::Yes: SaveClick(); break;
-      default: break;
-    }
-  }
+  // A save that was asked for and did not happen keeps the window working, as Cancel does.
+  if (!document_->SaveBeforeClose()) return false;
   ShowStartUp();
   return false;
 }

@@ -27,9 +27,7 @@ class PrinterService;
 class RadioGroup;
 class StatusLine;
 class TNetEditForm;
-class TNetHistory;
-class TRecoveryCopy;
-struct TStaleCopy;
+class TNetDocument;
 class TNetStartUp;
 class UpDown;
 
@@ -74,13 +72,14 @@ public:
   void SaveClick();
   void SaveBtnClick();
 
+  // The net this window shows: its file, history, recovery copy and file commands.
+  TNetDocument& Document() const { return *document_; }
+
   // Undo history and recovery copy
   void UndoClick();
   void RedoClick();
   // At start: offers the copies that programs which are gone left unsaved.
   void OfferRecoveryCopies();
-  TNetHistory& History() const { return *history_; }
-  TRecoveryCopy& Recovery() const { return *recovery_; }
   // Nets named from outside the Load dialog: the command line, a drop, "Recent Nets".
   // Loads `path` as Load does, the save question included.
   void OpenNet(const QString& path);
@@ -240,14 +239,9 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
-  void SetUpHistory();
   void UpdateEditItems();
   void AfterHistoryStep();
-  void RestoreCopy(const TStaleCopy& copy);
   void BuildRecentNets();
-  // The file to load: the one named from outside, else the open dialog's choice.
-  std::optional<QString> NetToLoad();
-  void NoteRecentNet(const QString& path);
   // Runs a menu item, button, key or pointer handler: an error ends it in the error box,
   // and the commands' states follow what it did.
   void RunCommand(const std::function<void()>& handler);
@@ -255,11 +249,9 @@ private:
   void NetChangedView(const NetChange& change);
   void EditClosed();
 
-  // What the enabled states follow beyond the net and the pick: a net shown in this run,
-  // and the scale and canvas-size items that a click of their own stopped at their limit
+  // What the enabled states follow beyond the net and the pick: the scale and canvas-size items that a click of their own stopped at their limit
   // (at start every one of them is enabled, whatever the scale and size).
   struct TCommandState {
-    bool NetShown = false;
     bool MagnifyStopped = false;
     bool ReduceStopped = false;
     bool WidthUpStopped = false;
@@ -275,10 +267,8 @@ private:
   TNetEditForm* editForm_ = nullptr;
   PrinterService* printer_ = nullptr;
   bool shown_ = false;
-  std::unique_ptr<TNetHistory> history_;
-  std::unique_ptr<TRecoveryCopy> recovery_;
+  TNetDocument* document_ = nullptr;
   QString netAtStart_;
-  std::optional<QString> namedNet_;
   FindBar* find_ = nullptr;
   StatusLine* status_ = nullptr;
 };

@@ -19,32 +19,40 @@ void FillDelList(QListWidget* list) {
   list->addItems(DeletableFuncNames());
 }
 
+// One of the two lists that take the name of a chosen file: the library names ("*.lib")
+// and the user function names ("*.zep").
+struct TNameList {
+  QString Pattern;
+  QString StepCaption;
+  QString FullMessage;
+  bool Full = false;
+  NameAdd (*Add)(const TName&) = nullptr;
+};
+
+// The name of a file chosen in the network folder joins its list, unless the list is full
+// or holds it already.
+void AddNameOfChosenFile(Prompts& prompts, const TNameList& list) {
+  if (EditDialogOpen) return;
+  if (list.Full) {
+    prompts.Warning(list.FullMessage);
+    return;
+  }
+  const auto file = prompts.OpenFile(list.Pattern, NetworkDataPath.Str());
+  if (!file) return;
+  const TName name = FuncNameOfFile(*file);
+  if (list.Add(name) == NameAdd::Added) NetChanged(NetChangeKind::NameAdd, list.StepCaption + name.Str());
+}
+
 }  // namespace
 
 void TNetForm::AddLibClick() {
-  if (EditDialogOpen) return;
-  if (LibFuncCount >= MaxLibFunc) {
-    Ask().Warning(LibraryFullMessage);
-    return;
-  }
-  const auto file = Ask().OpenFile(QStringLiteral("*.lib"), NetworkDataPath.Str());
-  if (!file) return;
-  const TName name = FuncNameOfFile(*file);
-  if (AddLibFuncName(name) == NameAdd::Added)
-    NetChanged(NetChangeKind::NameAdd, QStringLiteral("Add Library Name ") + name.Str());
+  AddNameOfChosenFile(Ask(), {QStringLiteral("*.lib"), QStringLiteral("Add Library Name "), LibraryFullMessage,
+                              LibFuncCount >= MaxLibFunc, AddLibFuncName});
 }
 
 void TNetForm::AddUserClick() {
-  if (EditDialogOpen) return;
-  if (UserFuncCount >= MaxUserFunc) {
-    Ask().Warning(FunctionFullMessage);
-    return;
-  }
-  const auto file = Ask().OpenFile(QStringLiteral("*.zep"), NetworkDataPath.Str());
-  if (!file) return;
-  const TName name = FuncNameOfFile(*file);
-  if (AddUserFuncName(name) == NameAdd::Added)
-    NetChanged(NetChangeKind::NameAdd, QStringLiteral("Add User Function Name ") + name.Str());
+  AddNameOfChosenFile(Ask(), {QStringLiteral("*.zep"), QStringLiteral("Add User Function Name "),
+                              FunctionFullMessage, UserFuncCount >= MaxUserFunc, AddUserFuncName});
 }
 
 void TNetForm::AddBuiltinClick() {

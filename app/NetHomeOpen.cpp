@@ -6,12 +6,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QScopeGuard>
 
 #include "app/NetHome.h"
-#include "app/RecentNets.h"
-#include "netfile/NetFileCommands.h"
-#include "platform/Errors.h"
+#include "document/NetDocument.h"
 
 namespace {
 
@@ -25,17 +22,7 @@ QString DroppedFile(const QMimeData* data) {
 
 }  // namespace
 
-void TNetForm::OpenNet(const QString& path) {
-  namedNet_ = QFileInfo(path).absoluteFilePath();
-  // However the load ends, the next Load asks its dialog again.
-  const auto forget = qScopeGuard([this] { namedNet_.reset(); });
-  LoadClick();
-}
-
-std::optional<QString> TNetForm::NetToLoad() {
-  if (namedNet_) return namedNet_;
-  return ChooseNetFile(Ask());
-}
+void TNetForm::OpenNet(const QString& path) { document_->Load(QFileInfo(path).absoluteFilePath()); }
 
 void TNetForm::OpenNetNamedAtStart() {
   if (netAtStart_.isEmpty()) return;
@@ -64,20 +51,11 @@ void TNetForm::BuildRecentNets() {
 
 void TNetForm::RefreshRecentNets() {
   RecentNets->clear();
-  const QStringList paths = ReadRecentNets();
+  const QStringList paths = document_->RecentNets();
   for (const QString& path : paths) {
     QAction* item = RecentNets->addAction(path);
     item->setEnabled(QFileInfo::exists(path));
     connect(item, &QAction::triggered, this, [this, path] { RunCommand([&] { OpenNet(path); }); });
   }
   RecentNets->setEnabled(!paths.isEmpty());
-}
-
-void TNetForm::NoteRecentNet(const QString& path) {
-  // The list is a convenience: a Net.ini that cannot be written was reported at start, and
-  // the load or save it follows has succeeded.
-  try {
-    RememberRecentNet(path);
-  } catch (const RuntimeError&) {
-  }
 }

@@ -10,7 +10,7 @@
 
 #include "bench/Floors.h"
 #include "bench/FullNet.h"
-#include "bench/SilentPrompts.h"
+#include "platform/RefusingPrompts.h"
 #include "drawing/Routing.h"
 #include "netfile/CheckedSave.h"
 #include "netfile/NetReader.h"
@@ -39,7 +39,7 @@ BENCHMARK(BM_ReadNetBytes)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Repor
 
 void BM_LoadWithResolveLinks(benchmark::State& state) {
   QByteArray text = FullNetText();
-  SilentPrompts prompts;
+  RefusingPrompts prompts;
   const FloorRatio ratio(SecondsPerCall([&] { ReadBytes(text); }));
   for (auto _ : state) {
     QBuffer in(&text);
@@ -66,7 +66,7 @@ void BM_SaveFile(benchmark::State& state) {
   for (int i = 1; i <= ZEPCount; ++i) ZEPLink[i].OutIndex = i;  // as a load links them
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("full.net"));
-  SilentPrompts prompts;
+  RefusingPrompts prompts;
   for (auto _ : state)
     if (SaveNetFile(path, QDate(2024, 3, 7), prompts) != SaveOutcome::Saved)
       state.SkipWithError("the full net would not reload as it is");

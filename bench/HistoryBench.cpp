@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "bench/FullNet.h"
-#include "bench/SilentPrompts.h"
+#include "platform/RefusingPrompts.h"
 #include "drawing/Routing.h"
 #include "model/ElementEdit.h"
 #include "model/NetChange.h"
@@ -41,6 +41,7 @@ qint64 ResidentBytes() {
 void BM_RecordStep(benchmark::State& state) {
   SetUpFullNet();
   TNetHistory history;
+  history.FollowNetEvents();
   int step = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -54,6 +55,7 @@ BENCHMARK(BM_RecordStep)->Unit(benchmark::kMicrosecond);
 void BM_UndoStep(benchmark::State& state) {
   SetUpFullNet();
   TNetHistory history;
+  history.FollowNetEvents();
   int step = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -71,6 +73,7 @@ void BM_ThousandStepsMemory(benchmark::State& state) {
   for (auto _ : state) {
     const qint64 residentBefore = ResidentBytes();
     TNetHistory history;
+    history.FollowNetEvents();
     for (int step = 0; step < 1000; ++step) {
       MoveZEP(step);
       NetChanged(NetChangeKind::Place, QStringLiteral("Move ZEP"));
@@ -85,9 +88,10 @@ BENCHMARK(BM_ThousandStepsMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 // ZEP up a place and lays the routes again, and appending a ZEP in its place.
 void BM_ThousandDeletesAndAppendsMemory(benchmark::State& state) {
   SetUpFullNet();
-  SilentPrompts prompts;
+  RefusingPrompts prompts;
   for (auto _ : state) {
     TNetHistory history;
+    history.FollowNetEvents();
     for (int step = 0; step < 500; ++step) {
       DeleteElement(ElementKind::ZEP, 1);
       RebuildRoutes();
@@ -103,7 +107,7 @@ void BM_WriteRecoveryCopy(benchmark::State& state) {
   QTemporaryDir data;
   qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
   SetUpFullNet();
-  Edited = true;
+  NetChanged(NetChangeKind::Place);  // edited work, which the copy keeps
   TRecoveryCopy copy([] { return QStringLiteral("/nets/full.net"); });
   for (auto _ : state) benchmark::DoNotOptimize(copy.WriteNow());
   copy.Remove();
@@ -115,7 +119,7 @@ void BM_WriteRecoveryCopyToDisk(benchmark::State& state) {
   QTemporaryDir data;
   qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
   SetUpFullNet();
-  Edited = true;
+  NetChanged(NetChangeKind::Place);  // edited work, which the copy keeps
   TRecoveryCopy copy([] { return QStringLiteral("/nets/full.net"); });
   for (auto _ : state) {
     copy.WriteNow();

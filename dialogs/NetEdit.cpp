@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 #include "dialogs/EditPictures.h"
 #include "dialogs/PaintArea.h"
@@ -420,17 +422,19 @@ void TNetEditForm::EndBtnClick() {
   bool addFunction = false;
   if (!EditsAccepted(target, addFunction)) return;
   const QString caption = PropertiesCaption(target);
-  const TNetTables before = NetTables;
+  // Held aside: the tables are too large for the stack.
+  const auto before = std::make_unique<TNetTables>(NetTables);
   try {
     SaveEdits(target, addFunction);
   } catch (const RuntimeError&) {
     // What was written before the error stays in the net, and is edited work.
-    if (NetTables != before) NetChanged(NetChangeKind::Properties, caption);
+    if (NetTables != *before) NetChanged(NetChangeKind::Properties, caption);
     throw;
   }
-  const bool changed = NetTables != before;
+  savedChange_ = NetTables != *before;
+  const auto done = qScopeGuard([this] { savedChange_ = false; });
   close();
-  if (changed) NetChanged(NetChangeKind::Properties, caption);
+  if (savedChange_) NetChanged(NetChangeKind::Properties, caption);
 }
 
 Prompts& TNetEditForm::Ask() {
@@ -514,12 +518,20 @@ void TNetEditForm::closeEvent(QCloseEvent* event) {
 
 void TNetEditForm::FormCloseQuery(bool& canClose) {
   ClearEditSelection();
-  RebuildRoutes();
+  LayRoutesAgain();
   ZEPPanel->hide();
   InOutPanel->hide();
   target_ = TEditTarget();
   canClose = true;
   emit Closed();
+}
+
+// The routes follow the net as the dialog leaves it. A change that Save and Exit announces
+// takes them in; any other close announces them on their own.
+void TNetEditForm::LayRoutesAgain() {
+  const auto before = std::make_unique<TNetTables>(NetTables);
+  RebuildRoutes();
+  if (!savedChange_ && NetTables != *before) NetChanged(NetChangeKind::Routes);
 }
 
 // Any close other than the buttons and Escape leaves the tables alone.

@@ -143,10 +143,12 @@ private:
   bool Refuse(QWidget* field, const QString& message);
   bool SelectField(QWidget* field);  // focuses the field with its text selected; false
   Prompts& Ask();
+  void LayRoutesAgain();
 
   Prompts* prompts_ = nullptr;
   std::unique_ptr<Prompts> ownPrompts_;  // message boxes while no one else shows them
   TEditTarget target_;
+  bool savedChange_ = false;  // Save and Exit changed the net and announces it after closing
   int nameEditWidth_ = 0;  // a name edit's width, holding 15 of the font's widest letters
   int nameBoxWidth_ = 0;   // the same for a name combo box
 };

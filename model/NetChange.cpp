@@ -17,7 +17,7 @@ void NetChanged(NetChangeKind kind, const QString& caption) {
   if (ReplacesNet(kind)) {
     Edited = false;
     Picked = false;
-  } else if (kind != NetChangeKind::History)
+  } else if (kind != NetChangeKind::History && kind != NetChangeKind::Routes)
     Edited = true;
   emit NetEvents::Instance().Changed({kind, caption});
 }

@@ -12,6 +12,7 @@ enum class NetChangeKind {
   NameAdd,     // function names added to a list, one name or a list file
   NameDelete,  // a function name deleted
   History,     // an undo or redo put the tables back to another state
+  Routes,      // the routes laid again from the net as it stands: derived, not edited work
   New,         // a new net replaced the old one
   Load,        // a net read from a file replaced the old one
 };
@@ -44,7 +45,8 @@ signals:
 void NetAboutToBeReplaced(NetChangeKind kind);
 
 // Records a change of the net. Load and New clear Edited and Picked, an undo or redo leaves
-// Edited as the history set it, every other change sets it; then the listeners hear of it.
+// Edited as the history set it, and so do routes laid again; every other change sets it;
+// then the listeners hear of it.
 void NetChanged(NetChangeKind kind, const QString& caption = QString());
 
 // The net was saved: Edited is cleared and the listeners hear of it.

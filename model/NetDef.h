@@ -3,6 +3,7 @@
 // and the editing state. Element numbers are positions in their tables; entries beyond a
 // count are stale and never read.
 #include <QString>
+#include <type_traits>
 
 #include "model/ShortString.h"
 #include "model/Table.h"
@@ -19,7 +20,22 @@ inline constexpr int MaxUserFunc = 256;
 
 using TName = ShortString<15>;
 using TCommentText = ShortString<127>;
-using TPath = ShortString<255>;
+
+// A file or folder path, kept whole in any script and of any length: paths are the file
+// system's, not texts of a net file, so no length cut applies to them.
+class TPath {
+public:
+  TPath() = default;
+  TPath(const QString& text) : text_(text) {}                       // NOLINT: as a plain text
+  TPath(const char* text) : text_(QString::fromUtf8(text)) {}      // NOLINT
+  const QString& Str() const { return text_; }
+  bool IsEmpty() const { return text_.isEmpty(); }
+  operator QString() const { return text_; }  // NOLINT: read as a plain text
+  bool operator==(const TPath&) const = default;
+
+private:
+  QString text_;
+};
 
 // Source kinds of a ZEP input.
 inline constexpr int KindNone = 0;
@@ -141,8 +157,12 @@ struct TNetTables {
   Table<TSourceRest, MaxZEP> SourceRest;
   Table<ShortString<255>, MaxConn> ConnKeyRead;
   bool ConnKeysFromFile = false;
+  // What the flag leaves of its last four bytes, named so that the tables hold no padding:
+  // every byte of the value is a byte of the net, and two equal nets are equal in memory.
+  char Unused[3] = {};
   friend bool operator==(const TNetTables&, const TNetTables&) = default;
 };
+static_assert(std::has_unique_object_representations_v<TNetTables>, "the tables hold padding bytes");
 
 extern TNetTables NetTables;
 

@@ -38,11 +38,16 @@ private:
 TNetHistory::TNetHistory(QObject* parent)
     : QObject(parent), recorded_(std::make_unique<TNetTables>(NetTables)) {
   stack_.setUndoLimit(StepLimit);
-  connect(&NetEvents::Instance(), &NetEvents::Changed, this, &TNetHistory::NetChangedOn);
-  connect(&NetEvents::Instance(), &NetEvents::Saved, this, [this] {
-    stack_.setClean();
-    emit StateChanged();
-  });
+}
+
+void TNetHistory::FollowNetEvents() {
+  connect(&NetEvents::Instance(), &NetEvents::Changed, this, &TNetHistory::Take);
+  connect(&NetEvents::Instance(), &NetEvents::Saved, this, &TNetHistory::MarkSaved);
+}
+
+void TNetHistory::MarkSaved() {
+  stack_.setClean();
+  emit StateChanged();
 }
 
 TNetHistory::~TNetHistory() = default;
@@ -53,10 +58,27 @@ qsizetype TNetHistory::Bytes() const {
   return bytes;
 }
 
-void TNetHistory::NetChangedOn(const NetChange& change) {
-  if (change.Kind == NetChangeKind::History) return;
-  if (ReplacesNet(change.Kind)) StartAfresh();
-  else Record(change.Caption);
+void TNetHistory::Take(const NetChange& change) {
+  switch (change.Kind) {
+    case NetChangeKind::History: return;
+    case NetChangeKind::Routes: Absorb(); return;
+    default:
+      if (ReplacesNet(change.Kind)) StartAfresh();
+      else Record(change.Caption);
+  }
+}
+
+// Routes laid again follow from the net as it stands: they become part of the state now
+// shown, with no step of their own, so Edited and the steps before stay as they were.
+void TNetHistory::Absorb() { *recorded_ = NetTables; }
+
+bool TNetHistory::HoldsUnannouncedChange() const { return !(NetTables == *recorded_); }
+
+void TNetHistory::CheckEveryChangeAnnounced() const {
+#ifndef NDEBUG
+  if (HoldsUnannouncedChange())
+    qFatal("The net changed without NetChanged: the undo or redo would fold that change in");
+#endif
 }
 
 void TNetHistory::Record(const QString& caption) {
@@ -73,20 +95,16 @@ void TNetHistory::StartAfresh() {
   emit StateChanged();
 }
 
-bool TNetHistory::Undo() {
-  if (EditDialogOpen || !stack_.canUndo()) return false;
-  const QString caption = QStringLiteral("Undo ") + stack_.undoText();
-  stack_.undo();
-  Edited = !stack_.isClean();
-  NetChanged(NetChangeKind::History, caption);
-  emit StateChanged();
-  return true;
-}
+bool TNetHistory::Undo() { return Step(false); }
 
-bool TNetHistory::Redo() {
-  if (EditDialogOpen || !stack_.canRedo()) return false;
-  const QString caption = QStringLiteral("Redo ") + stack_.redoText();
-  stack_.redo();
+bool TNetHistory::Redo() { return Step(true); }
+
+bool TNetHistory::Step(bool forward) {
+  if (EditDialogOpen || !(forward ? stack_.canRedo() : stack_.canUndo())) return false;
+  CheckEveryChangeAnnounced();
+  const QString caption = forward ? QStringLiteral("Redo ") + stack_.redoText() : QStringLiteral("Undo ") + stack_.undoText();
+  if (forward) stack_.redo();
+  else stack_.undo();
   Edited = !stack_.isClean();
   NetChanged(NetChangeKind::History, caption);
   emit StateChanged();

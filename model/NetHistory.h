@@ -16,8 +16,15 @@ public:
   // Beyond this many steps the oldest go.
   static constexpr int StepLimit = 1000;
 
-  // Starts with the tables as they are now; listens to every change of the net.
+  // Starts with the tables as they are now. Its owner hands it every change of the net.
   explicit TNetHistory(QObject* parent = nullptr);
+
+  // A change of the net: recorded as a step, or, for Load and New, a fresh start.
+  void Take(const NetChange& change);
+  // The net was saved: the state now shown is the one Edited compares against.
+  void MarkSaved();
+  // For a history of its own (a benchmark, a test): takes every change announced.
+  void FollowNetEvents();
   ~TNetHistory() override;
 
   bool CanUndo() const { return stack_.canUndo(); }
@@ -38,14 +45,22 @@ public:
   // No state of the history is the saved one any more (a net brought back after a crash).
   void ForgetSavedState() { stack_.resetClean(); }
 
+  // The tables differ from the state the history recorded last: a change of the net was
+  // not announced, and an undo would fold it into the step it takes back. Debug builds
+  // stop the program at an undo or redo in that state.
+  bool HoldsUnannouncedChange() const;
+
 signals:
   // A step was recorded, undone or redone, or the history started afresh.
   void StateChanged();
 
 private:
-  void NetChangedOn(const NetChange& change);
   void Record(const QString& caption);
+  void Absorb();
+  // An undo (forward false) or a redo.
+  bool Step(bool forward);
   void StartAfresh();
+  void CheckEveryChangeAnnounced() const;
 
   QUndoStack stack_;
   // The tables as the last recorded step left them.

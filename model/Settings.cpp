@@ -18,7 +18,7 @@ int ReadInt(const ProfileFile& ini, const QString& section, const QString& key, 
 }
 
 void CreateFirstStartFile(const QString& path) {
-  const QByteArray a = TPath(DataFolder(AppDir.Str())).Bytes();
+  const QByteArray a = DataFolder(AppDir.Str()).toUtf8();
   const QByteArray text = "[NetWork]\r\nNetworkDataPath = " + a + "\r\n[ZEP]\r\nUserDataPath = " + a +
                           "\r\nLibDataPath = " + a + "\r\nBuiltDataPath = " + a + "\r\n";
   QFile file(path);

@@ -24,20 +24,11 @@ bool SameFolder(const QString& a, const QString& b) {
 
 }  // namespace
 
-bool AskToSaveFirst(Prompts& prompts, const QString& question, const std::function<void()>& save) {
-  if (!Edited) return true;
-  switch (prompts.AskYesNoCancel(question)) {
-    case Answer::Cancel: return false;
-    case Answer::Yes: save(); return true;
-    default: return true;
-  }
-}
-
-std::optional<QString> ChooseSaveFile(Prompts& prompts) {
-  const QString folder = DialogFolder(NetworkDataPath.Str());
-  const std::optional<QString> chosen = prompts.SaveFile(NetFileName.Str(), folder);
+std::optional<QString> ChooseSaveFile(Prompts& prompts, const QString& folder, const QString& fileName) {
+  const QString start = DialogFolder(folder);
+  const std::optional<QString> chosen = prompts.SaveFile(fileName, start);
   if (!chosen) return std::nullopt;
-  return AbsoluteIn(folder, *chosen);
+  return AbsoluteIn(start, *chosen);
 }
 
 std::optional<QString> ChooseNetFile(Prompts& prompts) {
@@ -58,7 +49,3 @@ void FollowNetworkFolder(const QString& path, Prompts& prompts) {
     prompts.ShowError(error.Message());
   }
 }
-
-void TakeNetFileName(const QString& path) { NetFileName = QFileInfo(path).fileName(); }
-
-QString NetCaption(const QString& path) { return QStringLiteral("Plexor -- ") + path; }

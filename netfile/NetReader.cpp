@@ -490,9 +490,10 @@ void TakeNet(const TReadNet& read, Prompts& prompts) {
   if (read.Cuts.Any()) prompts.Warning(CapacityWarning(read.Cuts));
 }
 
-void LoadNet(QIODevice& in, Prompts& prompts) {
+TCapacityCuts LoadNet(QIODevice& in, Prompts& prompts) {
   const auto kept = std::make_unique<TNetTables>(NetTables);
   TCapacityCuts cuts;
   ReadWhole(in, cuts, *kept);
   if (cuts.Any()) prompts.Warning(CapacityWarning(cuts));
+  return cuts;
 }

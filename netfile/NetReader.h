@@ -56,5 +56,5 @@ TReadNet ReadNetAside(QIODevice& in);
 void TakeNet(const TReadNet& read, Prompts& prompts);
 
 // A load after the file is open, all or nothing, as ReadNetAside and TakeNet do together
-// (with one copy of the tables fewer, for the command-line tool).
-void LoadNet(QIODevice& in, Prompts& prompts);
+// (with one copy of the tables fewer, for the command-line tool); gives what was cut.
+TCapacityCuts LoadNet(QIODevice& in, Prompts& prompts);

@@ -163,8 +163,6 @@ TRecoveryCopy::TRecoveryCopy(std::function<QString()> origin, QObject* parent)
   timer_.setSingleShot(true);
   timer_.setInterval(WriteDelayMs);
   connect(&timer_, &QTimer::timeout, this, &TRecoveryCopy::WriteNow);
-  connect(&NetEvents::Instance(), &NetEvents::Changed, this, &TRecoveryCopy::NetChangedOn);
-  connect(&NetEvents::Instance(), &NetEvents::Saved, this, &TRecoveryCopy::Remove);
 }
 
 TRecoveryCopy::~TRecoveryCopy() { Flush(); }

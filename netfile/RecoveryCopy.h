@@ -48,6 +48,8 @@ public:
   bool WriteNow();
   // Waits until the copy written last is on disk.
   void Flush();
+  // The net changed: the copy follows within WriteDelayMs, or goes when nothing is unsaved.
+  void NetChangedOn();
   // Removes the copy and its lock: the net is saved, replaced or the program ends.
   void Remove();
   // Where this program keeps its copy; empty until the first write.
@@ -59,7 +61,6 @@ signals:
   void CannotKeepCopy(const QString& message);
 
 private:
-  void NetChangedOn();
   // Takes a new place for the copy with its lock; false when the folder does not allow it.
   bool TakePlace();
   // Writes the latest text handed over until none waits; runs on the writer thread.

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include "platform/Errors.h"
 
@@ -52,6 +53,14 @@ bool SameName(const QByteArray& a, const QString& b) {
   return QString::fromLatin1(a).compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// Values are written as UTF-8; one that is not valid UTF-8 comes from an older file, which
+// wrote single-byte text, and is read as Latin-1.
+QString ValueText(const QByteArray& value) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = utf8(value);
+  return utf8.hasError() ? QString::fromLatin1(value) : text;
+}
+
 QByteArray ReadAll(const QString& path, bool& exists) {
   QFile file(path);
   exists = file.exists();
@@ -75,7 +84,7 @@ QString ProfileFile::ReadString(const QString& section, const QString& key,
       continue;
     }
     QByteArray k, v;
-    if (inSection && KeyOf(line.text, k, v) && SameName(k, key)) return QString::fromLatin1(v);
+    if (inSection && KeyOf(line.text, k, v) && SameName(k, key)) return ValueText(v);
   }
   return fallback;
 }
@@ -85,7 +94,7 @@ void ProfileFile::WriteString(const QString& section, const QString& key,
   bool exists = false;
   const QByteArray original = ReadAll(path_, exists);
   QList<Line> lines = SplitLines(original);
-  const QByteArray newLine = key.toLatin1() + '=' + value.toLatin1();
+  const QByteArray newLine = key.toLatin1() + '=' + value.toUtf8();
 
   qsizetype sectionAt = -1;  // header line of the wanted section
   qsizetype lastInSection = -1;

@@ -18,6 +18,7 @@
 #include "model/NetDef.h"
 #include "netfile/NetReader.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -26,7 +27,7 @@ class CheckPanelTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     editForm = std::make_unique<TNetEditForm>(form.get());
     form->SetEditForm(editForm.get());
     form->show();

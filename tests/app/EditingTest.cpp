@@ -17,6 +17,7 @@
 #include "editing/PointerGrid.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -46,7 +47,7 @@ class EditingTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path());
+    form = CreatedForm(tmp.Path(), nullptr);
     form->SetPrompts(&prompts);
     editForm = std::make_unique<TNetEditForm>(form.get());
     form->SetEditForm(editForm.get());

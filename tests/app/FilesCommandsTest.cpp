@@ -14,6 +14,7 @@
 #include "netfile/NetWriter.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -29,7 +30,7 @@ class FilesCommands : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    form = CreatedForm(app.Path(), &prompts);
     prompts.Shown.clear();
   }
 
@@ -78,7 +79,7 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
 
 TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
   ASSERT_TRUE(WriteBytes(NetPath("net.net"), Dated(NewExampleBody)));
-  const QString question = "YesNoCancel: Do you load an another net without saving the current net ?";
+  const QString question = "YesNoCancel: Do you save the current net first ?";
   NetworkDataPath = NetsFolder();
   NetFileName = "old.net";
 
@@ -99,15 +100,14 @@ TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
   EXPECT_TRUE(Edited);
   EXPECT_EQ(ZEPCount, 0);
 
-  // Yes, with the save dialog cancelled: loading still goes on.
+  // Yes, with the save dialog cancelled: the load is abandoned as Cancel would.
   prompts.Shown.clear();
   prompts.Answers = {Answer::Yes};
   prompts.Files = {std::nullopt, NetPath("net.net")};
   Run(&TNetForm::LoadClick);
-  EXPECT_EQ(prompts.Shown,
-            (QStringList{question, "Save: old.net|" + NetsFolder(), "Open: *.net|" + NetsFolder()}));
-  EXPECT_FALSE(Edited);
-  EXPECT_EQ(ZEPCount, 1);
+  EXPECT_EQ(prompts.Shown, (QStringList{question, "Save: old.net|" + NetsFolder()}));
+  EXPECT_TRUE(Edited);
+  EXPECT_EQ(ZEPCount, 0);
 }
 
 TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
@@ -126,6 +126,7 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
   ZEPLink[2].AKind = KindZEP;
   const TNetTables before = NetTables;
   const QString title = form->windowTitle();
+  const QByteArray ini = ReadBytes(app.File("Net.ini"));
 
   const struct {
     const char* name;
@@ -139,6 +140,8 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
        "Error: 'O' is not a valid integer value\nin line 3 of " + NetPath("delay.net")},
       {"notes.txt", "These are no nets.\r\n$ nor is this\r\n",
        "Error: " + NetPath("notes.txt") + " holds no net"},
+      {"../elsewhere/bad.net", "[Dot]\r\nA = 1,x\r\n",
+       "Error: 'x' is not a valid integer value\nin line 2 of " + NetPath("../elsewhere/bad.net")},
   };
   for (const auto& failure : failures) {
     if (!failure.bytes.isEmpty()) {
@@ -152,6 +155,8 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
     EXPECT_TRUE(prompts.Shown[2].startsWith(failure.error)) << prompts.Shown[2].toStdString();
     EXPECT_TRUE(NetTables == before) << failure.name;
     EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(NetworkDataPath.Str(), NetsFolder());
+    EXPECT_EQ(ReadBytes(app.File("Net.ini")), ini) << failure.name;
     EXPECT_EQ(NetFileName, "net.net");
     EXPECT_TRUE(Edited);
     EXPECT_TRUE(form->Save->isEnabled());
@@ -159,9 +164,11 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
     EXPECT_EQ(CurInput, 2);
   }
 
-  // Saved now, the file still holds the whole net.
+  // Saved now, the dialog proposes the net's own file, which still gets the whole net.
+  prompts.Shown.clear();
   prompts.Files = {NetPath("net.net")};
   Run(&TNetForm::SaveClick);
+  EXPECT_EQ(prompts.Shown, QStringList{"Save: net.net|" + NetsFolder()});
   EXPECT_EQ(ReadBytes(NetPath("net.net")), Dated(QByteArray(NewExampleBody).replace("Input1 = 0,5", "Input1 = 3,5")));
 }
 
@@ -194,7 +201,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   prompts.Files = {app.File("first.net")};
   Run(&TNetForm::NewClick);
 
-  EXPECT_EQ(prompts.Shown, (QStringList{"YesNoCancel: Do you make a new NET without saving the current net ?",
+  EXPECT_EQ(prompts.Shown, (QStringList{"YesNoCancel: Do you save the current net first ?",
                                         "Save: New.net|" + app.Path()}));
   EXPECT_EQ(Scale, 1);
   EXPECT_EQ(NetworkDataPath.Str(), app.Path());
@@ -273,6 +280,35 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   EXPECT_TRUE(Edited);
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(prompts.Files.size(), 1u) << "the open dialog was not shown";
+}
+
+TEST_F(FilesCommands, PathsStayWholeInAnyScriptAndSaveProposesTheNetsOwnFile) {
+  const QString folder = data.Path() + QStringLiteral("Проект");
+  const QString path = folder + QStringLiteral("/сеть.net");
+  ASSERT_TRUE(WriteBytes(path, Dated(NewExampleBody)));
+  prompts.Files = {path};
+  Run(&TNetForm::LoadClick);
+  const ProfileFile ini(app.File("Net.ini"));
+  EXPECT_EQ(ini.ReadString("Network", "NetworkDataPath", ""), folder);
+  EXPECT_EQ(ini.ReadString("Recent", "File1", ""), path);
+  EXPECT_EQ(form->windowTitle(), "Plexor -- " + path);
+
+  prompts.Shown.clear();
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::SaveClick);
+  EXPECT_EQ(prompts.Shown, QStringList{QStringLiteral("Save: сеть.net|") + folder});
+
+  // A new net saved into another folder: its next save proposes that file, not the
+  // program folder.
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::NewClick);
+  ASSERT_TRUE(QDir().mkpath(NetsFolder()));
+  prompts.Files = {NetPath("first.net")};
+  Run(&TNetForm::SaveClick);
+  prompts.Shown.clear();
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::SaveClick);
+  EXPECT_EQ(prompts.Shown, QStringList{"Save: first.net|" + NetsFolder()});
 }
 
 TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {

@@ -13,6 +13,7 @@
 #include "printing/FakePrinter.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -30,9 +31,9 @@ TEST(HighDensity, CanvasClicksAndPrintForm) {
   ResetNetDef();
   TempDir tmp;
   ScriptedPrompts prompts;
-  TNetForm form(tmp.Path(), &prompts);
+  const auto started = StartedForm(tmp.Path(), prompts);
+  TNetForm& form = *started;
   form.show();
-  form.setEnabled(true);  // as after "Start"
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   const qreal ratio = form.devicePixelRatio();

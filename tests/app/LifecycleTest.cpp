@@ -21,6 +21,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/QtPrompts.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -53,7 +54,7 @@ protected:
 
   // The windows as the program makes them, with scripted prompts; shown when asked.
   void Make(bool show = true) {
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     startUp = std::make_unique<TNetStartUp>(form.get());
     form->SetStartUp(startUp.get());
     if (show) form->show();
@@ -84,7 +85,7 @@ TEST_F(Lifecycle, FirstStartWritesTheSixLinesAndKeepsBuiltInValues) {
 TEST_F(Lifecycle, AProgramFolderThatCannotBeWrittenKeepsNetIniInTheUsersConfiguration) {
   TempDir config;
   const ConfigHome configHome(config.dir.path());
-  form = std::make_unique<TNetForm>(tmp.File("not-there/"), &prompts);
+  form = CreatedForm(tmp.File("not-there/"), &prompts);
   const QByteArray home = (QDir::homePath() + "/").toLatin1();
   EXPECT_EQ(ReadBytes(config.File("Plexor/Net.ini")),
             "[NetWork]\r\nNetworkDataPath = " + home + "\r\n[ZEP]\r\nUserDataPath = " + home +
@@ -252,7 +253,9 @@ TEST_F(Lifecycle, CloseWithUnsavedChangesAsksAndHonoursEachAnswer) {
   ASSERT_EQ(prompts.Shown.size(), 2);
   EXPECT_EQ(prompts.Shown[0], question);
   EXPECT_TRUE(prompts.Shown[1].startsWith("Save: "));
-  EXPECT_TRUE(startUp->isVisible());
+  // A save that did not happen abandons the close, as Cancel would.
+  EXPECT_FALSE(startUp->isVisible());
+  EXPECT_TRUE(form->isEnabled());
   EXPECT_TRUE(Edited);
 }
 
@@ -362,7 +365,7 @@ TEST_F(Lifecycle, SettingsThatCannotBeWrittenAreReportedAndTheProgramGoesOn) {
   // stand for a system where Net.ini cannot be made.
   ASSERT_TRUE(WriteBytes(tmp.File("file"), ""));
   const ConfigHome configHome(tmp.File("file/config"));
-  form = std::make_unique<TNetForm>(tmp.Path() + "missing/", &prompts);
+  form = CreatedForm(tmp.Path() + "missing/", &prompts);
   ASSERT_EQ(prompts.Shown.size(), 1);
   EXPECT_TRUE(prompts.Shown[0].startsWith("Error: Cannot create file")) << prompts.Shown[0].toStdString();
   prompts.Shown.clear();

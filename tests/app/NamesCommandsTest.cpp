@@ -13,6 +13,7 @@
 #include "model/FuncNames.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -21,7 +22,7 @@ class NamesCommandsTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     form->setEnabled(true);  // as after "Start"
     NetworkDataPath = tmp.Path() + "nets/";
     BuiltDataPath = tmp.Path() + "built/";

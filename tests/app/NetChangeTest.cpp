@@ -14,7 +14,9 @@
 
 #include "app/NetHome.h"
 #include "dialogs/NetEdit.h"
+#include "document/NetDocument.h"
 #include "model/NetChange.h"
+#include "model/NetHistory.h"
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
 #include "support/ScriptedPrompts.h"
@@ -32,6 +34,7 @@ QString KindName(NetChangeKind kind) {
     case NetChangeKind::NameAdd: return "NameAdd";
     case NetChangeKind::NameDelete: return "NameDelete";
     case NetChangeKind::History: return "History";
+    case NetChangeKind::Routes: return "Routes";
     case NetChangeKind::New: return "New";
     case NetChangeKind::Load: return "Load";
   }
@@ -134,6 +137,14 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
          t.prompts.Files = {path};
          t.form->Load->trigger();
        }, {"Load: "}, false},
+      {"Exit w/o Saving on routes as a file drew them", false, [](NetChangeTest& t) {
+         t.prompts.Files = {t.WriteFile("drawn.net", "[ZEP]\r\nNew = 8,8,3,Non,InPut1,Input2\r\n[InData]\r\n"
+                                                    "Input1 = 0,5\r\nInput2 = 0,11\r\n[Connection]\r\nNew-A = (1,1)(1,9)\r\n")};
+         t.form->Load->trigger();
+         CurZEP = 1;
+         t.dialog->ShowForSelection();
+         QTest::mouseClick(t.dialog->ExitBtn, Qt::LeftButton);
+       }, {"Load: ", "Routes: "}, false},
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.command);
@@ -142,6 +153,8 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
     step.run(*this);
     EXPECT_EQ(heard, step.announced);
     EXPECT_EQ(Edited, step.editedAfter);
+    // What the tables hold is what the history recorded: an undo takes back this step only.
+    EXPECT_FALSE(form->Document().History().HoldsUnannouncedChange());
     EXPECT_TRUE(prompts.Shown.filter("Error").isEmpty()) << prompts.Shown.join('\n').toStdString();
   }
   // Load and New leave Save and Print Net offered, and nothing picked.

@@ -12,6 +12,7 @@
 #include "printing/PrintSampleNet.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -23,7 +24,7 @@ class PrintCommands : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     form->SetPrinter(&printer);
     SetViewScale(2);
     ZEPCount = 1;

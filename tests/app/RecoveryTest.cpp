@@ -10,11 +10,13 @@
 #include <gtest/gtest.h>
 
 #include "app/NetHome.h"
+#include "document/NetDocument.h"
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
 #include "platform/Guard.h"
 #include "netfile/RecoveryCopy.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -26,7 +28,7 @@ protected:
   void SetUp() override {
     qputenv("XDG_DATA_HOME", data.dir.path().toLocal8Bit());
     ResetNetDef();
-    form = std::make_unique<TNetForm>(app.Path(), &prompts);
+    form = CreatedForm(app.Path(), &prompts);
     form->setEnabled(true);
   }
 
@@ -49,7 +51,7 @@ TEST_F(Recovery, CopyIsKeptWhileTheNetIsUnsaved) {
   LoadExample();
   Run([&] { form->AddDotClick(); });
   ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
-  const QString copy = form->Recovery().CopyPath();
+  const QString copy = form->Document().Recovery().CopyPath();
   EXPECT_EQ(QFileInfo(copy).path(), RecoveryFolder());
   EXPECT_EQ(ReadBytes(copy), RecoveryCopyText(Example, "all-kinds.net", NetFileText(QDate::currentDate())));
   EXPECT_EQ(FilesInFolder().size(), 2);  // the copy and the lock this program holds
@@ -100,7 +102,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   EXPECT_TRUE(Edited);
   EXPECT_TRUE(form->Save->isEnabled());
   // The killed program's copy is gone; this program keeps its own of the restored net.
-  EXPECT_EQ(Copies(), QStringList{QFileInfo(form->Recovery().CopyPath()).fileName()});
+  EXPECT_EQ(Copies(), QStringList{QFileInfo(form->Document().Recovery().CopyPath()).fileName()});
 
   // Undo of a later step still leaves the restored net unsaved; a second start that
   // answers No deletes the copy.
@@ -108,7 +110,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   Run([&] { form->UndoClick(); });
   EXPECT_TRUE(Edited);
   form.reset();  // the program is gone; its copy stays
-  form = std::make_unique<TNetForm>(app.Path(), &prompts);
+  form = CreatedForm(app.Path(), &prompts);
   prompts.Shown.clear();
   prompts.Answers = {Answer::No};
   Run([&] { form->OfferRecoveryCopies(); });

@@ -16,6 +16,7 @@
 #include "netfile/NetWriter.h"
 #include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -28,15 +29,11 @@ class UndoRedo : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(app.Path(), &prompts);
-    editForm = std::make_unique<TNetEditForm>(form.get());
-    form->SetEditForm(editForm.get());
-    form->setEnabled(true);  // as after "Start"
+    form = StartedForm(app.Path(), prompts);
     LoadExample();
   }
 
   void TearDown() override {
-    editForm.reset();
     form.reset();
   }
 
@@ -53,7 +50,6 @@ protected:
   TempDir app;
   ScriptedPrompts prompts;
   std::unique_ptr<TNetForm> form;
-  std::unique_ptr<TNetEditForm> editForm;
 };
 
 struct StepCase {

@@ -13,6 +13,7 @@
 #include "app/PaintBox.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -21,7 +22,7 @@ class ViewMenuTest : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetNetDef();
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     FontName = QStringLiteral("Times New Roman");
     CanvasWidth = 200;
     CanvasHeight = 200;
@@ -134,7 +135,7 @@ TEST_F(ViewMenuTest, WheelScrollsAndCtrlWheelStepsTheScaleAroundThePointer) {
 }
 
 TEST_F(ViewMenuTest, AtStartBothScaleItemsAreEnabledWhateverTheScale) {
-  form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+  form = CreatedForm(tmp.Path(), &prompts);
   Scale = 6;
   form->ApplyScale();
   EXPECT_TRUE(form->Mult->isEnabled());

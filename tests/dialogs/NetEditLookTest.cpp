@@ -15,6 +15,7 @@
 #include "model/LinkResolution.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -24,7 +25,7 @@ protected:
   void SetUp() override {
     ResetNetDef();
     FontName = QStringLiteral("Times New Roman");
-    form = std::make_unique<TNetForm>(tmp.Path(), &prompts);
+    form = CreatedForm(tmp.Path(), &prompts);
     dialog = new TNetEditForm(form.get());
     InputCount = 1;
     InputName[1] = "In1";

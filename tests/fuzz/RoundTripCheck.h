@@ -17,21 +17,15 @@
 #include "netfile/NetReader.h"
 #include "netfile/NetWriter.h"
 #include "platform/Errors.h"
-#include "platform/Prompts.h"
+#include "platform/RefusingPrompts.h"
 #include "support/RecordingSurface.h"
 
 namespace roundtrip {
 
-class QuietPrompts : public Prompts {
+class QuietPrompts : public RefusingPrompts {
 public:
   QStringList Warnings;
   void Warning(const QString& text) override { Warnings.append(text); }
-  Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
-  Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
-  Answer AskYesNo(const QString&) override { return Answer::No; }
-  void ShowError(const QString&) override {}
-  std::optional<QString> OpenFile(const QString&, const QString&) override { return std::nullopt; }
-  std::optional<QString> SaveFile(const QString&, const QString&) override { return std::nullopt; }
 };
 
 // Loads bytes into freshly reset tables; the error text, or empty when it loaded.

@@ -70,3 +70,16 @@ TEST(ProfileFile, CreatesTheFileAndFailsLoudlyWhereItCannotWrite) {
 
   EXPECT_THROW(ProfileFile(tmp.File("no/such/folder/x.ini")).WriteString("A", "B", "C"), EInOutError);
 }
+
+TEST(ProfileFile, KeepsPathsInAnyScriptWholeAndReadsOlderSingleByteValues) {
+  TempDir tmp;
+  const QString path = tmp.File("Net.ini");
+  ASSERT_TRUE(WriteBytes(path, "[Network]\r\nOld=C:\\Daten\\M\xfc"
+                               "ller\r\n"));
+  const ProfileFile ini(path);
+  const QString cyrillic = QStringLiteral("/home/u/Проект/сеть.net");
+  ini.WriteString("Recent", "File1", cyrillic);
+  EXPECT_EQ(ini.ReadString("Recent", "File1", ""), cyrillic);
+  EXPECT_TRUE(ReadBytes(path).contains("File1=" + cyrillic.toUtf8() + "\r\n"));
+  EXPECT_EQ(ini.ReadString("Network", "Old", ""), QStringLiteral("C:\\Daten\\M\u00fcller"));
+}

@@ -5,6 +5,7 @@
 #include "app/NetHome.h"
 #include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
+#include "support/StartedForm.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,7 +13,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Plexor"));
   if (argc < 3) return 2;
   ScriptedPrompts prompts;
-  TNetForm form(QString::fromLocal8Bit(argv[2]), &prompts);
+  const auto created = CreatedForm(QString::fromLocal8Bit(argv[2]), &prompts);
+  TNetForm& form = *created;
   prompts.Files = {QString::fromLocal8Bit(argv[1])};
   Guard(form.Ask(), [&] {
     form.LoadClick();

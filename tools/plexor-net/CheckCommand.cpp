@@ -1,13 +1,10 @@
 // plexor-net check: the editor's net checks on a file, as lines or as JSON.
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "model/LinkResolution.h"
 #include "model/NetChecks.h"
 #include "netfile/NetReader.h"
-#include "platform/Errors.h"
 #include "tools/plexor-net/NetCommands.h"
 #include "tools/plexor-net/ToolSupport.h"
 
@@ -49,20 +46,6 @@ QByteArray FindingsText(const QList<TFinding>& findings) {
   return text;
 }
 
-// Loads as the editor does, keeping what was cut for the findings.
-bool LoadForCheck(const QString& path, TCapacityCuts& cuts) {
-  try {
-    const std::unique_ptr<QFile> file = OpenNetFile(path);
-    ReadNet(*file, cuts);
-    file->close();
-    ResolveLinks();
-    return true;
-  } catch (const RuntimeError& error) {
-    PrintErrorLine(error.Message());
-    return false;
-  }
-}
-
 }  // namespace
 
 int RunCheck(const QStringList& args) {
@@ -72,8 +55,10 @@ int RunCheck(const QStringList& args) {
     PrintHelp(CheckHelp);
     return 0;
   }
+  // Loaded as the editor loads; what was cut is told below, among the findings.
   TCapacityCuts cuts;
-  if (!LoadForCheck(parsed.Positional[0], cuts)) return 1;
+  RefusingPrompts quiet;
+  if (!LoadNetFile(parsed.Positional[0], quiet, &cuts)) return 1;
   for (const QString& line : CapacityCutLines(cuts))
     PrintErrorLine(QStringLiteral("the file holds more than %1; the rest was not read").arg(line));
   const QList<TFinding> findings = CheckNet(LargestCanvas);

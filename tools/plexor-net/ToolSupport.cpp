@@ -10,8 +10,6 @@
 #include "platform/LatinText.h"
 
 void ConsolePrompts::Warning(const QString& text) { PrintErrorLine(text); }
-Answer ConsolePrompts::AskYesNoCancel(const QString&) { return Answer::Cancel; }
-Answer ConsolePrompts::AskOkCancel(const QString&) { return Answer::Cancel; }
 // The one question a command meets is whether to write a net that would reload
 // differently; the user reads it, and its answer, on stderr.
 Answer ConsolePrompts::AskYesNo(const QString& text) {
@@ -19,8 +17,6 @@ Answer ConsolePrompts::AskYesNo(const QString& text) {
   return Answer::No;
 }
 void ConsolePrompts::ShowError(const QString& text) { PrintErrorLine(text); }
-std::optional<QString> ConsolePrompts::OpenFile(const QString&, const QString&) { return std::nullopt; }
-std::optional<QString> ConsolePrompts::SaveFile(const QString&, const QString&) { return std::nullopt; }
 
 namespace {
 
@@ -78,10 +74,11 @@ void PrintErrorLine(const QString& text) {
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
-bool LoadNetFile(const QString& path, Prompts& prompts) {
+bool LoadNetFile(const QString& path, Prompts& prompts, TCapacityCuts* cuts) {
   try {
     const std::unique_ptr<QFile> file = OpenNetFile(path);
-    LoadNet(*file, prompts);
+    const TCapacityCuts cut = LoadNet(*file, prompts);
+    if (cuts) *cuts = cut;
     return true;
   } catch (const RuntimeError& error) {
     PrintErrorLine(error.Message());

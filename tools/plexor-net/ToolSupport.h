@@ -4,19 +4,17 @@
 #include <QMap>
 #include <QStringList>
 
-#include "platform/Prompts.h"
+#include "platform/RefusingPrompts.h"
+
+struct TCapacityCuts;
 
 // Warnings and errors go to stderr; no file dialog is ever answered, and every question is
 // answered No (Cancel where it offers Cancel); a Yes/No question is printed with its answer.
-class ConsolePrompts : public Prompts {
+class ConsolePrompts : public RefusingPrompts {
 public:
   void Warning(const QString& text) override;
-  Answer AskYesNoCancel(const QString& text) override;
-  Answer AskOkCancel(const QString& text) override;
   Answer AskYesNo(const QString& text) override;
   void ShowError(const QString& text) override;
-  std::optional<QString> OpenFile(const QString& fileName, const QString& folder) override;
-  std::optional<QString> SaveFile(const QString& fileName, const QString& folder) override;
 };
 
 // A command line taken apart: positional arguments, flags given, and option values.
@@ -40,6 +38,7 @@ bool PrintOut(const QByteArray& bytes);
 // Prints a line on stderr.
 void PrintErrorLine(const QString& text);
 
-// Loads a net file as the editor's Load does (read, capacity warning, ResolveLinks). A
-// load error is printed on stderr and gives false.
-bool LoadNetFile(const QString& path, Prompts& prompts);
+// Loads a net file as the editor's Load does (read, capacity warning, ResolveLinks), all or
+// nothing; `cuts`, when given, gets what did not fit. A load error is printed on stderr
+// and gives false.
+bool LoadNetFile(const QString& path, Prompts& prompts, TCapacityCuts* cuts = nullptr);

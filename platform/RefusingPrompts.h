@@ -1,9 +1,10 @@
 #pragma once
-// Prompts that answer every question with its refusal and show nothing: the benchmarks
-// time the work, not the message boxes.
+// Prompts for a run with no one to answer (the command-line tool, benchmarks, fuzzing):
+// every question gets its refusal, every file dialog is cancelled, and what would be shown
+// is dropped unless a subclass says where it goes.
 #include "platform/Prompts.h"
 
-class SilentPrompts : public Prompts {
+class RefusingPrompts : public Prompts {
 public:
   void Warning(const QString&) override {}
   Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }

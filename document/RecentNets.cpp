@@ -1,4 +1,4 @@
-#include "app/RecentNets.h"
+#include "document/RecentNets.h"
 
 #include "model/Settings.h"
 #include "platform/ProfileFile.h"
@@ -26,7 +26,8 @@ void RememberRecentNet(const QString& path) {
   paths.removeAll(path);
   paths.prepend(path);
   const ProfileFile ini(SettingsPath());
-  // Every key is written, the unused ones empty, so a shorter list leaves no stale entry.
+  // Every key is written, the unused ones empty, so a shorter list leaves no stale entry;
+  // a place beyond the list reads as empty, never past its end.
   for (int place = 1; place <= RecentNetsKept; ++place)
-    ini.WriteString(Section, KeyOf(place), place <= paths.size() ? paths[place - 1] : QString());
+    ini.WriteString(Section, KeyOf(place), paths.value(place - 1));
 }
