@@ -5,7 +5,9 @@
 #include <QRect>
 #include <optional>
 
-#include "editing/EditFeedback.h"
+#include <QRegion>
+
+#include "editing/DirectFeedback.h"
 #include "platform/DrawSurface.h"
 
 // False once the mark no longer fits the net: its element is gone, or a highlight's
@@ -22,7 +24,17 @@ bool GhostStillApplies(const TGhost& ghost);
 void DrawGhost(DrawSurface& surface, const TGhost& ghost);
 QRect GhostArea(DrawSurface& metrics, const TGhost& ghost);
 
+// The ghost of an element of a group moved by `offset` grid units.
+TGhost GroupMemberGhost(const TElementRef& element, TGridPoint offset);
+
+// The overlay of a drag; the group ghost shows every selected element.
+void DrawOverlay(DrawSurface& surface, const TOverlay& overlay);
+// Every pixel DrawOverlay may touch: thin strips along lines and box edges, so that a
+// long line or a large box repaints little of the net beneath.
+QRegion OverlayRegion(DrawSurface& metrics, const TOverlay& overlay);
+
 // The canvas as the window shows it: the net within `area` of a width × height paint area,
-// then the marks and the ghost over it; a ghost whose element is gone is left out.
+// then the selected elements, the marks, the ghost and the overlay over it; a ghost whose
+// element is gone is left out.
 void PaintCanvas(DrawSurface& surface, int width, int height, const QRect& area, const QList<TMark>& marks,
-                 const std::optional<TGhost>& ghost);
+                 const std::optional<TGhost>& ghost, const std::optional<TOverlay>& overlay = std::nullopt);
