@@ -136,8 +136,8 @@ void LeftRelease(QPoint p, Prompts& prompts, DirectFeedback& feedback) {
   switch (gesture.Kind) {
     case Gesture::Box: ReleaseBox(gesture, p, feedback); return;
     case Gesture::Connect:
-      if (gesture.Shown) ConnectTo(gesture.Source, gesture.Shown->Target, prompts);
-      else ClearSelection(feedback);
+      if (!gesture.Shown) ClearSelection(feedback);
+      else if (ConnectTo(gesture.Source, gesture.Shown->Target, prompts)) feedback.RepaintAll();
       return;
     case Gesture::Group:
       if (gesture.Shown) MoveSelection(gesture.Shown->Offset, feedback);

@@ -33,6 +33,11 @@ void DrawOverlay(DrawSurface& surface, const TOverlay& overlay);
 // long line or a large box repaints little of the net beneath.
 QRegion OverlayRegion(DrawSurface& metrics, const TOverlay& overlay);
 
+// The region to repaint for a dirty region: its bounding rectangle when the region covers
+// most of it anyway, since the net draws much faster within one rectangle than within a
+// region of many.
+QRegion RepaintRegion(const QRegion& dirty);
+
 // The canvas as the window shows it: the net within `area` of a width × height paint area,
 // then the selected elements, the marks, the ghost and the overlay over it; a ghost whose
 // element is gone is left out.
