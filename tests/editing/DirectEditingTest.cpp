@@ -69,7 +69,8 @@ protected:
 TEST_F(DirectEditingTest, DraggingFromAnInputsEndConnectsAsTheDialogWould) {
   Drag({113, 161}, {{200, 170}, {274, 163}});
   EXPECT_EQ(feedback.Take(), (QStringList{"Overlay RubberLine 112,160 200,170 None 0 0,0",
-                                          "Overlay RubberLine 112,160 274,163 InputA 1 0,0", "HideOverlay"}));
+                                          "Overlay RubberLine 112,160 274,163 InputA 1 0,0", "HideOverlay",
+                                          "RepaintAll"}));
   EXPECT_EQ(history->UndoCaption(), "Connect input A of ZEP Mix");
   EXPECT_EQ(Section("[ZEP]"), "Mix = 20,13,3,Non,In1,Non\r\nGain = 40,20,3,Non,Non,Non\r\n");
   const auto dragged = std::make_unique<TNetTables>(NetTables);
