@@ -42,6 +42,21 @@ ViewportCanvas& SetUpNet() {
   return *canvas;
 }
 
+// Times pointer moves to and fro between two points while a drag that pressed at `from`
+// is under way, then cancels the drag.
+void TimeMoves(benchmark::State& state, ViewportCanvas& canvas, QPoint from, const QPoint (&to)[2]) {
+  SilentPrompts prompts;
+  DirectPressed(Qt::LeftButton, Qt::NoModifier, from.x(), from.y(), canvas);
+  int n = 0;
+  for (auto _ : state) {
+    const QPoint p = to[n++ % 2];
+    DirectMoved(p.x(), p.y(), canvas);
+  }
+  DirectKey(Qt::Key_Escape, Qt::NoModifier, std::nullopt, {}, prompts, canvas);
+  DirectReleased(Qt::LeftButton, to[0].x(), to[0].y(), prompts, canvas);
+  state.counters["px_per_move"] = static_cast<double>(canvas.PaintedPixels) / std::max(1, canvas.Paints);
+}
+
 // Fifty ZEPs in five rows of ten around the middle.
 void SelectFiftyZEPs() {
   Selection.Clear();
@@ -51,51 +66,24 @@ void SelectFiftyZEPs() {
 
 void BM_RubberLineMove(benchmark::State& state) {
   ViewportCanvas& canvas = SetUpNet();
-  SilentPrompts prompts;
   const QPoint from = LineEnd(Middle - 1);
-  DirectPressed(Qt::LeftButton, Qt::NoModifier, from.x(), from.y(), canvas);
-  const QPoint to[2] = {ArrowA(Middle + 33), from + QPoint(-700, -400)};
-  int n = 0;
-  for (auto _ : state) {
-    const QPoint p = to[n++ % 2];
-    DirectMoved(p.x(), p.y(), canvas);
-  }
-  DirectKey(Qt::Key_Escape, Qt::NoModifier, std::nullopt, {}, prompts, canvas);
-  state.counters["px_per_move"] = static_cast<double>(canvas.PaintedPixels) / std::max(1, canvas.Paints);
+  TimeMoves(state, canvas, from, {ArrowA(Middle + 33), from + QPoint(-700, -400)});
 }
 BENCHMARK(BM_RubberLineMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_SelectionBoxMove(benchmark::State& state) {
   ViewportCanvas& canvas = SetUpNet();
-  SilentPrompts prompts;
   // Between four ZEPs, where nothing is hit.
   const QPoint from = Pixel({ZEPPos[Middle].X - 7, ZEPPos[Middle].Y - 6});
-  DirectPressed(Qt::LeftButton, Qt::NoModifier, from.x(), from.y(), canvas);
-  const QPoint to[2] = {from + QPoint(900, 500), from + QPoint(920, 530)};
-  int n = 0;
-  for (auto _ : state) {
-    const QPoint p = to[n++ % 2];
-    DirectMoved(p.x(), p.y(), canvas);
-  }
-  DirectKey(Qt::Key_Escape, Qt::NoModifier, std::nullopt, {}, prompts, canvas);
-  state.counters["px_per_move"] = static_cast<double>(canvas.PaintedPixels) / std::max(1, canvas.Paints);
+  TimeMoves(state, canvas, from, {from + QPoint(900, 500), from + QPoint(920, 530)});
 }
 BENCHMARK(BM_SelectionBoxMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_GroupMove50(benchmark::State& state) {
   ViewportCanvas& canvas = SetUpNet();
-  SilentPrompts prompts;
   SelectFiftyZEPs();
   const QPoint from = Centre(Middle);
-  DirectPressed(Qt::LeftButton, Qt::NoModifier, from.x(), from.y(), canvas);
-  const QPoint to[2] = {from + QPoint(Pitch, 0), from + QPoint(2 * Pitch, Pitch)};
-  int n = 0;
-  for (auto _ : state) {
-    const QPoint p = to[n++ % 2];
-    DirectMoved(p.x(), p.y(), canvas);
-  }
-  DirectKey(Qt::Key_Escape, Qt::NoModifier, std::nullopt, {}, prompts, canvas);
-  state.counters["px_per_move"] = static_cast<double>(canvas.PaintedPixels) / std::max(1, canvas.Paints);
+  TimeMoves(state, canvas, from, {from + QPoint(Pitch, 0), from + QPoint(2 * Pitch, Pitch)});
 }
 BENCHMARK(BM_GroupMove50)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

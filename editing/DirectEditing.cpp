@@ -8,7 +8,8 @@
 
 namespace {
 
-enum class Gesture { None, Box, Connect, Group, ShiftClick };
+// Cancelled: Escape ended the drag; its release still belongs to it and does nothing.
+enum class Gesture { None, Box, Connect, Group, ShiftClick, Cancelled };
 
 // A press taken by direct editing, until its release.
 struct TGestureState {
@@ -143,6 +144,7 @@ void LeftRelease(QPoint p, Prompts& prompts, DirectFeedback& feedback) {
       if (gesture.Shown) MoveSelection(gesture.Shown->Offset, feedback);
       return;
     case Gesture::ShiftClick: ReleaseShiftClick(gesture.Element, feedback); return;
+    case Gesture::Cancelled:
     case Gesture::None: return;
   }
 }
@@ -193,6 +195,7 @@ void DirectMoved(int x, int y, DirectFeedback& feedback) {
     case Gesture::Connect: MoveConnect(p, feedback); return;
     case Gesture::Group: MoveGroup(p, feedback); return;
     case Gesture::ShiftClick:
+    case Gesture::Cancelled:
     case Gesture::None: return;
   }
 }
@@ -214,6 +217,7 @@ bool DirectKey(int key, Qt::KeyboardModifiers modifiers, std::optional<TGridPoin
   if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
     if (Drag.Kind != Gesture::None) {
       EndGesture(feedback);
+      Drag.Kind = Gesture::Cancelled;
       return true;
     }
     if (Selection.Empty()) return false;

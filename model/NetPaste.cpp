@@ -234,24 +234,20 @@ TPasteResult PasteNet(const TNetTables& part, TGridPoint offset) {
     ZEPPos[z] = {at.X, at.Y, pos.OutLength};
     result.Pasted.Set(ElementKind::ZEP, z);
   }
-  for (int j = 1; j <= part.InputCount; ++j) {
-    const int i = ++InputCount;
-    InputName[i] = names.Input[j - 1];
-    const TTermPos& pos = part.InputPos[j];
-    const TGridPoint at = Moved({pos.X, pos.Y}, offset);
-    InputPos[i] = {at.X, at.Y, pos.Length};
-    InputBox[i] = UndrawnBox;
-    result.Pasted.Set(ElementKind::Input, i);
-  }
-  for (int j = 1; j <= part.OutputCount; ++j) {
-    const int o = ++OutputCount;
-    OutputName[o] = names.Output[j - 1];
-    const TTermPos& pos = part.OutputPos[j];
-    const TGridPoint at = Moved({pos.X, pos.Y}, offset);
-    OutputPos[o] = {at.X, at.Y, pos.Length};
-    OutputBox[o] = UndrawnBox;
-    result.Pasted.Set(ElementKind::Output, o);
-  }
+  const auto pasteTerminals = [&](ElementKind kind, const auto& pos, const QList<TName>& newNames, int count,
+                                  auto& tableNames, auto& tablePos, auto& boxes, int& tableCount) {
+    for (int j = 1; j <= count; ++j) {
+      const int t = ++tableCount;
+      tableNames[t] = newNames[j - 1];
+      const TGridPoint at = Moved({pos[j].X, pos[j].Y}, offset);
+      tablePos[t] = {at.X, at.Y, pos[j].Length};
+      boxes[t] = UndrawnBox;
+      result.Pasted.Set(kind, t);
+    }
+  };
+  pasteTerminals(ElementKind::Input, part.InputPos, names.Input, part.InputCount, InputName, InputPos, InputBox, InputCount);
+  pasteTerminals(ElementKind::Output, part.OutputPos, names.Output, part.OutputCount, OutputName, OutputPos, OutputBox,
+                 OutputCount);
   for (int j = 1; j <= part.CommentCount; ++j) {
     const int c = ++CommentCount;
     CommentText[c] = part.CommentText[j];

@@ -105,8 +105,10 @@ TEST_F(DirectEditingTest, AZEPsLineEndFeedsAnInputOrNamesAnOutputAndAClashIsRefu
   DirectPressed(Qt::LeftButton, Qt::NoModifier, 113, 161, feedback);
   DirectMoved(274, 163, feedback);
   EXPECT_TRUE(DirectKey(Qt::Key_Escape, Qt::NoModifier, std::nullopt, {}, prompts, feedback));
-  DirectReleased(Qt::LeftButton, 274, 163, prompts, feedback);
+  DirectMoved(320, 208, feedback);
+  DirectReleased(Qt::LeftButton, 320, 208, prompts, feedback);
   EXPECT_TRUE(NetTables == *before);
+  EXPECT_EQ(CurZEP, 0) << "the cancelled drag's release, on Mix, picks nothing";
 
   // A ZEP that bears an Input's name would read back as the Input.
   ZEPText[2].Name = "in1";
