@@ -1,6 +1,7 @@
 #include "model/NetPaste.h"
 
 #include <QHash>
+#include <QSet>
 #include <memory>
 
 #include "model/ConnectionEnds.h"
@@ -84,19 +85,41 @@ QString CheckRoom(const TNetTables& part, const TNewFunctions& functions) {
   return {};
 }
 
-QSet<QByteArray> NamesInNet() {
-  QSet<QByteArray> taken;
-  for (int i = 1; i <= ZEPCount; ++i) taken.insert(UpperAscii(ZEPText[i].Name.Bytes()));
-  for (int i = 1; i <= InputCount; ++i) taken.insert(UpperAscii(InputName[i].Bytes()));
-  for (int i = 1; i <= OutputCount; ++i) taken.insert(UpperAscii(OutputName[i].Bytes()));
-  return taken;
-}
+// Gives names that no element of the net and no name given before bears, letter case
+// ignored: the name itself when it is free, else the name with the smallest number from 2
+// on in place of the digits it ends in, cut so that it fits in 15 characters (Mix -> Mix2,
+// Mix2 -> Mix3). Names only get taken, so the search for a stem goes on where it stopped.
+class FreeNames {
+public:
+  FreeNames() {
+    for (int i = 1; i <= ZEPCount; ++i) taken_.insert(UpperAscii(ZEPText[i].Name.Bytes()));
+    for (int i = 1; i <= InputCount; ++i) taken_.insert(UpperAscii(InputName[i].Bytes()));
+    for (int i = 1; i <= OutputCount; ++i) taken_.insert(UpperAscii(OutputName[i].Bytes()));
+  }
 
-TName TakeFreeName(const TName& name, QSet<QByteArray>& taken) {
-  const QByteArray free = FreeName(name.Bytes(), taken);
-  taken.insert(UpperAscii(free));
-  return free;
-}
+  TName Take(const TName& wanted) {
+    const QByteArray name = wanted.Bytes();
+    QByteArray free = name;
+    if (taken_.contains(UpperAscii(name))) {
+      QByteArray stem = name;
+      while (!stem.isEmpty() && stem.back() >= '0' && stem.back() <= '9') stem.chop(1);
+      if (stem.isEmpty()) stem = name;
+      int& k = next_[UpperAscii(stem)];
+      if (k < 2) k = 2;
+      for (;; ++k) {
+        const QByteArray number = QByteArray::number(k);
+        free = stem.left(TName::MaxLength - number.size()) + number;
+        if (!taken_.contains(UpperAscii(free))) break;
+      }
+    }
+    taken_.insert(UpperAscii(free));
+    return free;
+  }
+
+private:
+  QSet<QByteArray> taken_;
+  QHash<QByteArray, int> next_;  // by stem in upper case: the first number not yet tried
+};
 
 // The pasted names: each ZEP and Input gets a name free in the net and among the pasted
 // ones; an Output follows the pasted ZEP it shows, keeps the name of a ZEP of the net it
@@ -108,19 +131,19 @@ struct TNewNames {
 };
 
 TNewNames GiveNames(const TNetTables& part) {
-  QSet<QByteArray> taken = NamesInNet();
+  FreeNames free;
   QSet<QByteArray> netZEPs;
   for (int i = 1; i <= ZEPCount; ++i) netZEPs.insert(UpperAscii(ZEPText[i].Name.Bytes()));
   TNewNames names;
-  for (int j = 1; j <= part.ZEPCount; ++j) names.ZEP << TakeFreeName(part.ZEPText[j].Name, taken);
-  for (int j = 1; j <= part.InputCount; ++j) names.Input << TakeFreeName(part.InputName[j], taken);
+  for (int j = 1; j <= part.ZEPCount; ++j) names.ZEP << free.Take(part.ZEPText[j].Name);
+  for (int j = 1; j <= part.InputCount; ++j) names.Input << free.Take(part.InputName[j]);
   const auto pastedZEPs = ZEPsByName(part);
   for (int j = 1; j <= part.OutputCount; ++j) {
     const TName& name = part.OutputName[j];
     const QByteArray upper = UpperAscii(name.Bytes());
     if (const int z = pastedZEPs.value(upper)) names.Output << names.ZEP[z - 1];
     else if (netZEPs.contains(upper)) names.Output << name;
-    else names.Output << TakeFreeName(name, taken);
+    else names.Output << free.Take(name);
   }
   return names;
 }
@@ -199,18 +222,6 @@ void ResolvePasted(int firstZEP, int firstOutput) {
 }
 
 }  // namespace
-
-QByteArray FreeName(const QByteArray& name, const QSet<QByteArray>& taken) {
-  if (!taken.contains(UpperAscii(name))) return name;
-  QByteArray base = name;
-  while (!base.isEmpty() && base.back() >= '0' && base.back() <= '9') base.chop(1);
-  if (base.isEmpty()) base = name;
-  for (int k = 2;; ++k) {
-    const QByteArray number = QByteArray::number(k);
-    const QByteArray candidate = base.left(TName::MaxLength - number.size()) + number;
-    if (!taken.contains(UpperAscii(candidate))) return candidate;
-  }
-}
 
 TPasteResult PasteNet(const TNetTables& part, TGridPoint offset) {
   TPasteResult result;

@@ -1,7 +1,6 @@
 #pragma once
 // A net read from the clipboard laid into the net in use.
 #include <QByteArray>
-#include <QSet>
 #include <QString>
 
 #include "model/ElementSet.h"
@@ -21,8 +20,3 @@ struct TPasteResult {
 // overfill a table changes nothing and tells which table and how many places it has left.
 // Routes are not rebuilt.
 TPasteResult PasteNet(const TNetTables& part, TGridPoint offset);
-
-// `name`, or when it is taken (the set holds names in upper case) the name with the
-// smallest number from 2 on in place of the digits it ends in, cut so that it fits in
-// 15 characters: Mix -> Mix2, Mix2 -> Mix3.
-QByteArray FreeName(const QByteArray& name, const QSet<QByteArray>& taken);
