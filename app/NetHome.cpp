@@ -23,6 +23,7 @@
 #include "app/CheckPanel.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
+#include "editing/Selection.h"
 #include "dialogs/NetEdit.h"
 #include "editing/EditMode.h"
 #include "editing/KeyMap.h"
@@ -120,7 +121,7 @@ void TNetForm::UpdateActions() {
   VDecrease->setEnabled(!commands_.HeightDownStopped);
   BWModeItem->setChecked(BWMode);
   // Delete is offered and the mode switch withheld while an element is picked.
-  DeleteBtn->setEnabled(Picked);
+  DeleteBtn->setEnabled(Picked || !Selection.Empty());
   DragBtn->setEnabled(!Picked);
   const TModeLook look = ModeLook(DragMode);
   DragBtn->setText(look.Caption);
@@ -131,6 +132,7 @@ void TNetForm::UpdateActions() {
 }
 
 void TNetForm::NetChangedView(const NetChange& change) {
+  SelectionFollowsChange(change.Kind);
   // Save and Print Net stay offered for the rest of the run once a net was shown.
   if (ReplacesNet(change.Kind)) commands_.NetShown = true;
   RepaintCanvas();
