@@ -26,6 +26,7 @@
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
 #include "app/StatusLine.h"
+#include "editing/Selection.h"
 #include "dialogs/NetEdit.h"
 #include "editing/EditMode.h"
 #include "editing/KeyMap.h"
@@ -136,7 +137,7 @@ void TNetForm::UpdateActions() {
   VDecrease->setEnabled(!commands_.HeightDownStopped);
   BWModeItem->setChecked(BWMode);
   // Delete is offered and the mode switch withheld while an element is picked.
-  DeleteBtn->setEnabled(Picked);
+  DeleteBtn->setEnabled(Picked || !Selection.Empty());
   DragBtn->setEnabled(!Picked);
   const TModeLook look = ModeLook(DragMode);
   DragBtn->setText(look.Caption);
@@ -148,6 +149,7 @@ void TNetForm::UpdateActions() {
 }
 
 void TNetForm::NetChangedView(const NetChange& change) {
+  SelectionFollowsChange(change.Kind);
   Checks->NetChangedOn();
   Compare->NetChangedOn();
   // Another net is shown at the current scale.

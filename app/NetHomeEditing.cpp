@@ -1,8 +1,17 @@
 // The main window's element commands, pointer editing and key map.
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextEdit>
 
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
@@ -10,8 +19,13 @@
 #include "drawing/NetPainter.h"
 #include "drawing/Routing.h"
 #include "editing/DoubleClick.h"
+#include "editing/DirectEditing.h"
 #include "editing/EditMode.h"
+#include "editing/GroupEdit.h"
 #include "editing/PointerEditing.h"
+#include "editing/PointerGrid.h"
+#include "editing/Selection.h"
+#include "platform/Guard.h"
 #include "model/ElementEdit.h"
 #include "model/NetDef.h"
 
@@ -19,7 +33,7 @@ namespace {
 
 // The window's side of the pointer editing: the canvas draws the feedback, the tool
 // panel follows the pick.
-class CanvasFeedback : public EditFeedback {
+class CanvasFeedback : public DirectFeedback {
 public:
   explicit CanvasFeedback(TNetForm& form) : form_(form) {}
 
@@ -33,10 +47,86 @@ public:
     form_.UpdateActions();
     if (picked) form_.ScrollBox->setFocus();
   }
+  void ShowSelection(const TElementSet& changed) override {
+    form_.PaintBox->ShowSelection(changed);
+    form_.UpdateActions();
+  }
+  void ShowOverlay(const TOverlay& overlay) override { form_.PaintBox->ShowOverlay(overlay); }
+  void HideOverlay() override { form_.PaintBox->HideOverlay(); }
 
 private:
   TNetForm& form_;
 };
+
+TClipboardAccess SystemClipboard() {
+  return {[](std::unique_ptr<QMimeData> data) { QGuiApplication::clipboard()->setMimeData(data.release()); },
+          [] {
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            return data ? NetTextOf(*data) : QByteArray();
+          }};
+}
+
+// Where a paste lands: the grid point under the pointer while it is over the canvas in view.
+std::optional<TGridPoint> PointerOnCanvas(const QWidget& canvas) {
+  const QPoint p = canvas.mapFromGlobal(QCursor::pos());
+  if (!canvas.visibleRegion().contains(p)) return std::nullopt;
+  return PointerToGrid(p.x(), p.y());
+}
+
+// The clipboard keys and Escape belong to a text field while one has the focus.
+bool TypingInField() {
+  QWidget* focus = QApplication::focusWidget();
+  const auto* combo = qobject_cast<QComboBox*>(focus);
+  return qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) ||
+         qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) || (combo && combo->isEditable());
+}
+
+// What a right click offers where it was made; each item is one command of the window.
+void PopUpCanvasMenu(TNetForm& form, const TCanvasMenu& place, QPoint global) {
+  auto* menu = new QMenu(&form);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const auto offer = [&](const QString& caption, std::function<void()> command) {
+    QObject::connect(menu->addAction(caption), &QAction::triggered, &form, [&form, command] {
+      Guard(form.Ask(), command);
+      form.UpdateActions();
+    });
+  };
+  const TElementRef element = place.Element;
+  switch (place.On) {
+    case TCanvasMenu::Place::Canvas:
+      for (ElementKind kind : ElementKinds)
+        offer(QStringLiteral("Append %1 here").arg(KindWord(kind)),
+              [&form, kind, at = place.At] { AppendElementAt(kind, at, form.Ask()); });
+      break;
+    case TCanvasMenu::Place::Element:
+      offer(QStringLiteral("Properties"), [&form, element] {
+        form.PickFoundElement(element.Kind, element.Index);
+        if (Picked && form.EditForm()) form.EditForm()->ShowForSelection();
+      });
+      offer(QStringLiteral("Delete"), [&form, element] {
+        form.PickFoundElement(element.Kind, element.Index);
+        form.DeleteBtnClick();
+      });
+      break;
+    case TCanvasMenu::Place::Selection: {
+      offer(QStringLiteral("Copy"), [] {
+        if (auto data = CopySelection()) QGuiApplication::clipboard()->setMimeData(data.release());
+      });
+      offer(QStringLiteral("Cut"), [&form] {
+        CanvasFeedback feedback(form);
+        if (auto data = CutSelection(feedback)) QGuiApplication::clipboard()->setMimeData(data.release());
+      });
+      offer(QStringLiteral("Duplicate"), [&form] {
+        CanvasFeedback feedback(form);
+        DuplicateSelection(form.Ask(), feedback);
+      });
+      offer(QStringLiteral("Delete"), [&form] { form.DeleteBtnClick(); });
+      break;
+    }
+    case TCanvasMenu::Place::None: break;
+  }
+  menu->popup(global);
+}
 
 }  // namespace
 
@@ -48,6 +138,11 @@ void TNetForm::AddDotClick() { AppendElement(ElementKind::Dot, Ask()); }
 void TNetForm::DeleteElementClick() { DeleteBtnClick(); }
 
 void TNetForm::DeleteBtnClick() {
+  if (!Selection.Empty()) {
+    CanvasFeedback feedback(*this);
+    DeleteSelection(Ask(), feedback);
+    return;
+  }
   // Each deletion shows before the next question.
   DeleteCurrentElements(Ask(), [this](ElementKind) {
     RebuildRoutes();
@@ -58,17 +153,20 @@ void TNetForm::DeleteBtnClick() {
 
 void TNetForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
   CanvasFeedback feedback(*this);
-  PointerPressed(button, x, y, feedback);
+  DirectPressed(button, PaintBox->PressModifiers(), x, y, feedback);
+  // The keys of a selection and a drag (Escape, the clipboard's) go to the canvas.
+  if (DirectDragging()) ScrollBox->setFocus();
 }
 
 void TNetForm::PaintBoxMouseMove(int x, int y) {
   CanvasFeedback feedback(*this);
-  PointerMoved(x, y, feedback);
+  DirectMoved(x, y, feedback);
 }
 
 void TNetForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   CanvasFeedback feedback(*this);
-  PointerReleased(button, x, y, feedback);
+  const TCanvasMenu menu = DirectReleased(button, x, y, Ask(), feedback);
+  if (menu.On != TCanvasMenu::Place::None) PopUpCanvasMenu(*this, menu, PaintBox->mapToGlobal(QPoint(x, y)));
 }
 
 void TNetForm::PickFoundElement(ElementKind kind, int index) {
@@ -99,6 +197,10 @@ void TNetForm::DragSelectClick() {
 void TNetForm::DragBtnClick() { DragSelectClick(); }
 
 bool TNetForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+  if (!TypingInField()) {
+    CanvasFeedback feedback(*this);
+    if (DirectKey(key, shift, PointerOnCanvas(*PaintBox), SystemClipboard(), Ask(), feedback)) return true;
+  }
   switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

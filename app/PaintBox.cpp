@@ -42,9 +42,30 @@ void PaintBoxWidget::SetChangeMarks(std::shared_ptr<const TChangeMarks> changes)
   update();
 }
 
+void PaintBoxWidget::ShowSelection(const TElementSet& changed) {
+  for (const TElementRef& e : changed.Elements()) update(MeasureMark({e.Kind, e.Index, MarkLook::PickedByRelease}));
+}
+
+void PaintBoxWidget::ShowOverlay(const TOverlay& overlay) {
+  const QRegion area = MeasureOffScreen(logicalDpiY(), devicePixelRatioF(),
+                                        [&](DrawSurface& metrics) { return OverlayRegion(metrics, overlay); });
+  update(RepaintRegion(overlayRegion_ + area));
+  overlay_ = overlay;
+  overlayRegion_ = area;
+}
+
+void PaintBoxWidget::HideOverlay() {
+  if (!overlay_) return;
+  update(overlayRegion_);
+  overlay_.reset();
+  overlayRegion_ = QRegion();
+}
+
 void PaintBoxWidget::ClearFeedback() {
   marks_.clear();
   ghost_.reset();
+  overlay_.reset();
+  overlayRegion_ = QRegion();
 }
 
 QRect PaintBoxWidget::MeasureMark(const TMark& mark) const {
@@ -96,11 +117,12 @@ void PaintBoxWidget::paintEvent(QPaintEvent* event) {
   marks_.removeIf([](const TMark& m) { return !MarkStillApplies(m); });
   QPainter painter(this);
   PainterSurface surface(painter, logicalDpiY());
-  PaintCanvas(surface, width(), height(), event->rect(), marks_, ghost_, changes_.get());
+  PaintCanvas(surface, width(), height(), event->rect(), marks_, ghost_, overlay_, changes_.get());
 }
 
 void PaintBoxWidget::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  pressModifiers_ = event->modifiers();
   emit Pressed(event->button(), p.x(), p.y());
 }
 

@@ -4,8 +4,9 @@
 // so a release outside the canvas still arrives (negative left of and above it).
 //
 // Over the painted net it keeps the editing feedback: pick highlights, deselected looks
-// and the drag ghost. Showing or moving one repaints only the few pixels it touches, and
-// the net beneath comes back unmarked.
+// and the drag ghost, the selected elements and the overlay of a drag (rubber line,
+// selection box, group ghosts). Showing or moving one repaints only the few pixels it
+// touches, and the net beneath comes back unmarked.
 //
 // Resting over a ZEP or an Input, the pointer shows what the element is and what it joins.
 #include <QList>
@@ -13,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-#include "editing/EditFeedback.h"
+#include "editing/DirectFeedback.h"
 
 struct TChangeMarks;
 
@@ -26,10 +27,15 @@ public:
   void ShowMark(const TMark& mark);
   void ShowGhost(const TGhost& ghost);
   void HideGhost();
-  // Drops every mark and the ghost; the whole canvas is about to be repainted.
+  void ShowSelection(const TElementSet& changed);
+  void ShowOverlay(const TOverlay& overlay);
+  void HideOverlay();
+  // Drops every mark, the ghost and the overlay; the whole canvas is about to be repainted.
   void ClearFeedback();
   // The changes from another net marked on the net; none draws it as it is.
   void SetChangeMarks(std::shared_ptr<const TChangeMarks> changes);
+  // The keys held at the last press (Shift extends a selection).
+  Qt::KeyboardModifiers PressModifiers() const { return pressModifiers_; }
 
   const QList<TMark>& Marks() const { return marks_; }
   const std::optional<TGhost>& Ghost() const { return ghost_; }
@@ -57,4 +63,7 @@ private:
   std::optional<TGhost> ghost_;
   QRect ghostArea_;
   std::shared_ptr<const TChangeMarks> changes_;
+  std::optional<TOverlay> overlay_;
+  QRegion overlayRegion_;
+  Qt::KeyboardModifiers pressModifiers_;
 };

@@ -1,18 +1,12 @@
 // Placing an element in the fullest net the tables hold: the placement rebuilds the routes
 // and repaints a 1920 × 1080 window of the canvas. And a ghost move in Drag mode, which
 // repaints only the old and the new ghost square.
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QRegion>
 #include <benchmark/benchmark.h>
-#include <optional>
 
 #include "bench/FullNet.h"
+#include "bench/ViewportCanvas.h"
 #include "drawing/ViewScale.h"
-#include "editing/FeedbackDrawing.h"
 #include "editing/PointerEditing.h"
-#include "platform/PainterSurface.h"
 
 namespace {
 
@@ -26,56 +20,6 @@ void SetUpNet(int scale) {
   Scale = scale;
   ComputeViewMetrics();
 }
-
-// The canvas as the window shows it: a 1920 × 1080 window scrolled to `centre`, painted
-// as the paint event does, the feedback over the net.
-class ViewportCanvas : public EditFeedback {
-public:
-  explicit ViewportCanvas(QPoint centre)
-      : image_(1920, 1080, QImage::Format_RGB32),
-        window_(QRect(QPoint(std::max(0, centre.x() - 960), std::max(0, centre.y() - 540)), image_.size())) {}
-
-  void ShowMark(const TMark&) override {}
-  void ShowGhost(const TGhost& ghost) override {
-    QRegion dirty(GhostAreaOf(ghost));
-    if (ghost_) dirty += GhostAreaOf(*ghost_);
-    ghost_ = ghost;
-    Paint(dirty);
-  }
-  void HideGhost() override {
-    if (ghost_) Paint(QRegion(GhostAreaOf(*ghost_)));
-    ghost_.reset();
-  }
-  void RepaintAll() override {
-    ghost_.reset();
-    Paint(QRegion(window_));
-  }
-  void ShowPickState(bool) override {}
-
-  qint64 PaintedPixels = 0;
-  int Paints = 0;
-
-private:
-  QRect GhostAreaOf(const TGhost& ghost) {
-    QPainter painter(&image_);
-    PainterSurface metrics(painter, 96);
-    return GhostArea(metrics, ghost);
-  }
-
-  void Paint(const QRegion& dirty) {
-    QPainter painter(&image_);
-    painter.translate(-window_.topLeft());
-    painter.setClipRegion(dirty);
-    PainterSurface surface(painter, 96);
-    PaintCanvas(surface, PaintAreaWidth(), PaintAreaHeight(), dirty.boundingRect(), {}, ghost_);
-    for (const QRect& r : dirty) PaintedPixels += qint64(r.width()) * r.height();
-    ++Paints;
-  }
-
-  QImage image_;
-  QRect window_;
-  std::optional<TGhost> ghost_;
-};
 
 // A picked ZEP placed by a click in Select mode, to and fro between two points.
 void BM_PlaceZEP(benchmark::State& state) {

@@ -215,14 +215,33 @@ bool AppendRefused(ElementKind kind) {
   return DotCount >= MaxDot;
 }
 
-bool AppendElement(ElementKind kind, Prompts& prompts) {
+namespace {
+
+// The new element's number, or 0 when its table is full (the warning shown).
+int AppendDefaults(ElementKind kind, Prompts& prompts) {
   if (AppendRefused(kind)) {
     prompts.Warning(QStringLiteral("Sorry! The system cannot append any more %1 !").arg(KindWord(kind)));
-    return false;
+    return 0;
   }
   const int n = ++CountRef(kind);
   FillDefaults(kind, n);
+  return n;
+}
+
+}  // namespace
+
+bool AppendElement(ElementKind kind, Prompts& prompts) {
+  const int n = AppendDefaults(kind, prompts);
+  if (n == 0) return false;
   CurrentOf(kind) = n;
+  NetChanged(NetChangeKind::Append, QStringLiteral("Append ") + ElementCaption(kind, n));
+  return true;
+}
+
+bool AppendElementAt(ElementKind kind, TGridPoint at, Prompts& prompts) {
+  const int n = AppendDefaults(kind, prompts);
+  if (n == 0) return false;
+  SetElementPoint(kind, n, at);
   NetChanged(NetChangeKind::Append, QStringLiteral("Append ") + ElementCaption(kind, n));
   return true;
 }

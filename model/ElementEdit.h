@@ -39,6 +39,8 @@ bool AppendRefused(ElementKind kind);
 // Appends an element with its defaults and makes it current; a full table is refused with
 // its warning and nothing changes. True when the element was appended.
 bool AppendElement(ElementKind kind, Prompts& prompts);
+// The same, placed at once at a grid point instead of made current: one step.
+bool AppendElementAt(ElementKind kind, TGridPoint at, Prompts& prompts);
 
 // Removes element k (1..count): fixes the references to it and to later elements, closes
 // the gap, lowers the count, clears the kind's current index and Picked.

@@ -220,6 +220,14 @@ void SaveOutputEdit(int o, const QString& name, int length) {
 
 void SaveCommentEdit(int c, const QString& text) { CommentText[c] = text; }
 
+void ConnectInput(int z, int port, bool fromZEP, int source) {
+  const TSourceEdit edit{fromZEP ? ZEPText[source].Name.Str() : InputName[source].Str(), fromZEP ? FromZEP : FromInput, 0};
+  TZEPText& text = ZEPText[z];
+  TZEPLink& link = ZEPLink[z];
+  if (port == 1) ApplySource(edit, text.SourceA, link.AKind, link.ADelay, link.AIndex);
+  else ApplySource(edit, text.SourceB, link.BKind, link.BDelay, link.BIndex);
+}
+
 void ClearEditSelection() {
   CurZEP = 0;
   CurInput = 0;

@@ -69,6 +69,10 @@ void SaveInputEdit(int i, const QString& name, int length);
 void SaveOutputEdit(int o, const QString& name, int length);
 void SaveCommentEdit(int c, const QString& text);
 
+// Feeds input A (port 1) or B (port 2) of ZEP z from Input or ZEP `source`, as choosing
+// that element in the dialog does; a ZEP feeds it with delay 0.
+void ConnectInput(int z, int port, bool fromZEP, int source);
+
 // Renames ZEP z and the references that name it: sources and Outputs equal to the old
 // name, except one linked to another element (an Input, another ZEP, an Output showing
 // another ZEP), which keeps its text.

@@ -3,6 +3,7 @@
 
 #include "drawing/ViewScale.h"
 #include "editing/FeedbackDrawing.h"
+#include "editing/Selection.h"
 #include "support/RecordingSurface.h"
 #include "support/TestNet.h"
 
@@ -126,6 +127,33 @@ TEST_F(FeedbackDrawingTest, MarksAndGhostsLapseWhenTheNetMovesOn) {
   EXPECT_TRUE(GhostStillApplies({GhostShape::LabelFrame, ElementKind::Output, 1, {0, 0}}));
   OutputCount = 0;
   EXPECT_FALSE(GhostStillApplies({GhostShape::LabelFrame, ElementKind::Output, 1, {0, 0}}));
+}
+
+TEST_F(FeedbackDrawingTest, OverlaysDrawOverTheNetAndRepaintNarrowStrips) {
+  // The rubber line from an Input's end to ZEP 1, whose input A lights up red.
+  RecordingSurface surface;
+  const TOverlay line{OverlayShape::RubberLine, {112, 320}, {400, 100}, {TargetPort::InputA, 1}, {}};
+  DrawOverlay(surface, line);
+  EXPECT_EQ(surface.Calls, (QStringList{"Pen 255,0,0 w3 Solid", "MoveTo 112,112", "LineTo 137,137", "LineTo 132,127",
+                                        "MoveTo 137,137", "LineTo 127,132", "Pen 0,0,0 w1 Dot", "MoveTo 112,320",
+                                        "LineTo 400,100"}));
+  // Strips along the line, not its bounding box; the arrow's box beside them.
+  const QRegion region = OverlayRegion(surface, line);
+  for (const QPoint& p : {QPoint(112, 320), QPoint(256, 210), QPoint(400, 100), QPoint(135, 135), QPoint(128, 131)})
+    EXPECT_TRUE(region.contains(p)) << p.x() << "," << p.y();
+  EXPECT_FALSE(region.contains(QPoint(380, 300)));
+  EXPECT_LT(RepaintRegion(region).rectCount(), 40);
+
+  // A group's ghosts stand at the offset, inside one rectangle.
+  Selection.Clear();
+  Selection.Set(ElementKind::ZEP, 1);
+  Selection.Set(ElementKind::Dot, 1);
+  surface.Calls.clear();
+  const TOverlay group{OverlayShape::GroupGhost, {}, {}, {}, {2, -1}};
+  DrawOverlay(surface, group);
+  EXPECT_EQ(surface.Matching("Ellipse"), (QStringList{"Ellipse 160,112,224,176", "Ellipse 669,141,675,147"}));
+  EXPECT_EQ(OverlayRegion(surface, group), QRegion(QRect(QPoint(158, 110), QPoint(677, 178))));
+  Selection.Clear();
 }
 
 }  // namespace

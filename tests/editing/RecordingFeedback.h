@@ -1,12 +1,13 @@
 #pragma once
 // An editing feedback that writes down what the window would show, as lines such as
 // "Mark ZEP 2 picked-by-release", "Ghost ZEPCircle 3,4", "HideGhost", "RepaintAll",
-// "PickState on".
+// "PickState on", "Selection ZEP 1, Input 2", "Overlay RubberLine 40,80 100,90 InputA 1",
+// "HideOverlay".
 #include <QStringList>
 
-#include "editing/EditFeedback.h"
+#include "editing/DirectFeedback.h"
 
-class RecordingFeedback : public EditFeedback {
+class RecordingFeedback : public DirectFeedback {
 public:
   QStringList Calls;
 
@@ -28,6 +29,26 @@ public:
   void HideGhost() override { Calls << QStringLiteral("HideGhost"); }
   void RepaintAll() override { Calls << QStringLiteral("RepaintAll"); }
   void ShowPickState(bool picked) override { Calls << (picked ? "PickState on" : "PickState off"); }
+  void ShowSelection(const TElementSet& changed) override {
+    QStringList elements;
+    for (const TElementRef& e : changed.Elements()) elements << QStringLiteral("%1 %2").arg(KindWord(e.Kind)).arg(e.Index);
+    Calls << "Selection " + elements.join(", ");
+  }
+  void ShowOverlay(const TOverlay& overlay) override {
+    static const char* shapes[] = {"RubberLine", "SelectionBox", "GroupGhost"};
+    static const char* ports[] = {"None", "InputA", "InputB", "Output"};
+    Calls << QStringLiteral("Overlay %1 %2,%3 %4,%5 %6 %7 %8,%9")
+                 .arg(shapes[static_cast<int>(overlay.Shape)])
+                 .arg(overlay.From.x())
+                 .arg(overlay.From.y())
+                 .arg(overlay.To.x())
+                 .arg(overlay.To.y())
+                 .arg(ports[static_cast<int>(overlay.Target.Port)])
+                 .arg(overlay.Target.Index)
+                 .arg(overlay.Offset.X)
+                 .arg(overlay.Offset.Y);
+  }
+  void HideOverlay() override { Calls << QStringLiteral("HideOverlay"); }
 
   QStringList Take() {
     QStringList taken = Calls;
