@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "editing/PointerGrid.h"
+#include "editing/Selection.h"
 #include "model/ElementEdit.h"
 
 namespace {
@@ -37,7 +38,9 @@ TStatusTexts StatusTexts(std::optional<QPoint> pointer) {
   }
   texts.Scale = ScalePercent();
   texts.Mode = DragMode ? QStringLiteral("Drag") : QStringLiteral("Select");
-  texts.Picked = QStringLiteral("%1 picked").arg(PickedCount());
+  // A selection lives only while nothing is current, so one count tells both.
+  texts.Picked = Selection.Empty() ? QStringLiteral("%1 picked").arg(PickedCount())
+                                   : QStringLiteral("%1 selected").arg(Selection.Count());
   texts.Counts = TableCounts();
   return texts;
 }

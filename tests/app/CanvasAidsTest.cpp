@@ -15,6 +15,7 @@
 
 #include "app/FindBar.h"
 #include "app/NetHome.h"
+#include "editing/Selection.h"
 #include "app/PaintBox.h"
 #include "model/ElementTips.h"
 #include "model/NetDef.h"
@@ -96,6 +97,10 @@ TEST_F(CanvasAidsTest, TheStatusLineShowsTheGridPointUnderThePointerAtEveryScale
   form->ScrollBox->horizontalScrollBar()->setValue(0);
   QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, {120, 120});
   EXPECT_EQ(Status()[3], "1 picked");
+  // Ctrl+A ends the pick and selects every element: the field counts the selection.
+  Key(Qt::Key_A, Qt::ControlModifier);
+  ASSERT_GT(Selection.Count(), 1);
+  EXPECT_EQ(Status()[3], QStringLiteral("%1 selected").arg(Selection.Count()));
 }
 
 TEST_F(CanvasAidsTest, FindPicksTheMatchesInTurnAndKeepsTheKeyboard) {
