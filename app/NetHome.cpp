@@ -52,7 +52,6 @@ constexpr int IconPanelHeight = 29;
 TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
     : ownPrompts_(std::make_unique<QtPrompts>(this)),
       prompts_(prompts ? prompts : ownPrompts_.get()) {
-  setWindowTitle(QStringLiteral("Plexor - no File is Loaded"));
   setFont(QFont(QStringLiteral("Small Fonts"), 8));
   AppDir = appDir.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : appDir;
   document_ = new TNetDocument(prompts_, this);
@@ -64,7 +63,9 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   find_ = new FindBar(this, ScrollBox->viewport());
   status_ = new StatusLine(statusBar(), PaintBox, ScrollBox);
   Compare = new ComparePanel(this);
-  connect(document_, &TNetDocument::IdentityChanged, this, [this] { setWindowTitle(document_->Caption()); });
+  ShowCaption();
+  connect(document_, &TNetDocument::IdentityChanged, this, &TNetForm::ShowCaption);
+  connect(document_, &TNetDocument::EditedChanged, this, &QWidget::setWindowModified);
   connect(&document_->History(), &TNetHistory::StateChanged, this, &TNetForm::UpdateEditItems);
   UpdateEditItems();
   setGeometry(346, 250, 800, 600);
@@ -128,6 +129,7 @@ void TNetForm::SetPrompts(Prompts* prompts) {
 
 void TNetForm::UpdateActions() {
   Save->setEnabled(document_->HasNet());
+  SaveInPlace->setEnabled(Save->isEnabled());
   DrawOnPaper->setEnabled(document_->HasNet());
   Mult->setEnabled(!commands_.MagnifyStopped);
   Divide->setEnabled(!commands_.ReduceStopped);
@@ -169,6 +171,7 @@ void TNetForm::BuildMenus() {
   New = AddItem(NetFile, QStringLiteral("New"), &TNetForm::NewClick, QKeySequence(Qt::SHIFT | Qt::Key_F1));
   Load = AddItem(NetFile, QStringLiteral("Load"), &TNetForm::LoadClick, QKeySequence(Qt::Key_F1));
   Save = AddItem(NetFile, QStringLiteral("Save"), &TNetForm::SaveClick, QKeySequence(Qt::Key_F2));
+  SaveInPlace = AddItem(NetFile, QStringLiteral("Save in Place"), &TNetForm::SaveInPlaceClick, QKeySequence(Qt::CTRL | Qt::Key_S));
   DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
   FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
   Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);

@@ -71,6 +71,8 @@ public:
   void LoadBtnClick();
   void SaveClick();
   void SaveBtnClick();
+  // "Save in Place": back to the net's own file without the dialog.
+  void SaveInPlaceClick();
 
   // The net this window shows: its file, history, recovery copy and file commands.
   TNetDocument& Document() const { return *document_; }
@@ -182,6 +184,7 @@ public:
   QAction* New = nullptr;
   QAction* Load = nullptr;
   QAction* Save = nullptr;
+  QAction* SaveInPlace = nullptr;
   QAction* DrawOnPaper = nullptr;
   QAction* FormPrint = nullptr;
   QAction* Exit = nullptr;
@@ -239,6 +242,8 @@ private:
   // The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
   bool TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers);
   void ShowStartUp();
+  // The net's caption, with the mark of unsaved changes where the platform puts it.
+  void ShowCaption();
   void UpdateEditItems();
   void AfterHistoryStep();
   void BuildRecentNets();

@@ -44,7 +44,7 @@ TNetStartUp::TNetStartUp(TNetForm* mainForm)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       mainForm_(mainForm) {
-  setWindowTitle(QStringLiteral("Starting the Plexor"));
+  setWindowTitle(QStringLiteral("Starting the Plexor[*]"));
   setFixedSize(427, 268);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
@@ -89,6 +89,9 @@ void TNetStartUp::FormShow() {
   activateWindow();
   setFocus();
   mainForm_->setEnabled(false);
+  // "End" drops what the net holds unsaved without asking again: the caption carries the
+  // main window's mark of unsaved changes. Nothing edits the net while this screen shows.
+  setWindowModified(Edited);
   if (FirstShow) {
     StartBtn->setFocus();
   } else {

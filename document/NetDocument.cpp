@@ -43,6 +43,7 @@ void TNetDocument::FanOutChange(const NetChange& change) {
   history_->Take(change);
   recovery_->NetChangedOn();
   emit Changed(change);
+  FollowEdited();
 }
 
 // A save in the same order: the saved state, no copy left to keep, then the views.
@@ -50,6 +51,15 @@ void TNetDocument::FanOutSave() {
   history_->MarkSaved();
   recovery_->Remove();
   emit Saved();
+  FollowEdited();
+}
+
+// Edited is set by each change, undo, redo and save on its way here; the views hear of it
+// only when it turned.
+void TNetDocument::FollowEdited() {
+  if (Edited == editedTold_) return;
+  editedTold_ = Edited;
+  emit EditedChanged(Edited);
 }
 
 TNetDocument::~TNetDocument() = default;
@@ -126,16 +136,24 @@ bool TNetDocument::Save() {
   const QString folder = hasFile ? QFileInfo(path_).absolutePath() : NetworkDataPath.Str();
   const QString fileName = hasFile ? QFileInfo(path_).fileName() : NetFileName.Str();
   const std::optional<QString> path = ChooseSaveFile(Ask(), folder, fileName);
-  if (!path) return false;
-  const SaveOutcome outcome = SaveNetFile(*path, QDate::currentDate(), Ask());
+  return path && SaveTo(*path);
+}
+
+bool TNetDocument::SaveInPlace() {
+  if (named_ != Named::File) return Save();
+  return SaveTo(path_);
+}
+
+bool TNetDocument::SaveTo(const QString& path) {
+  const SaveOutcome outcome = SaveNetFile(path, QDate::currentDate(), Ask());
   // The net would not reload as it is: the views show why.
   if (outcome != SaveOutcome::Saved) emit ReloadsOtherwise();
   if (outcome == SaveOutcome::NotSaved) return false;
   // Named only once written: after a failed save the caption and the proposed name
   // still belong to the file that holds the net.
-  Name(Named::File, *path);
+  Name(Named::File, path);
   NetSaved();
-  NoteRecentNet(*path);
+  NoteRecentNet(path);
   return true;
 }
 
@@ -185,4 +203,5 @@ void TNetDocument::Restore(const TStaleCopy& copy) {
   history_->ForgetSavedState();
   recovery_->WriteNow();
   recovery_->Flush();
+  FollowEdited();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The net as a document: the file it belongs to, whether it holds unsaved changes, its undo
 // history, its recovery copy and the recent nets, with the commands that replace or write
-// it (Load, Save, New and Restore). It owns no widget: the main window shows it and
-// forwards the user's commands, and it asks its questions through the prompts.
+// it (Load, Save, Save in Place, New and Restore). It owns no widget: the main window
+// shows it and forwards the user's commands, and it asks its questions through the prompts.
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -51,6 +51,9 @@ public:
   // Loads `path`, or the file the open dialog gives when there is none.
   bool Load(const std::optional<QString>& path = std::nullopt);
   bool Save();
+  // Writes the net back to its file, as Save does but without the dialog; a net that has
+  // no file yet (a new net, a copy restored without one) goes through Save's dialog.
+  bool SaveInPlace();
   // The close request's question; true when the window may go back to the start-up screen.
   bool SaveBeforeClose();
   bool Undo();
@@ -72,12 +75,16 @@ signals:
   void Saved();
   // A save found that the net would not reload as it is (and asked about it).
   void ReloadsOtherwise();
+  // Edited changed: the net now holds unsaved changes, or no longer does.
+  void EditedChanged(bool edited);
 
 private:
   void FanOutChange(const NetChange& change);
   void FanOutSave();
   enum class Named { None, New, File };
   bool SaveFirst(const QString& question);
+  bool SaveTo(const QString& path);
+  void FollowEdited();
   void Name(Named named, const QString& path);
   void NoteRecentNet(const QString& path);
 
@@ -85,6 +92,8 @@ private:
   Named named_ = Named::None;
   QString path_;
   bool hasNet_ = false;
+  // Edited as last told by EditedChanged.
+  bool editedTold_ = false;
   std::unique_ptr<TNetHistory> history_;
   std::unique_ptr<TRecoveryCopy> recovery_;
 };

@@ -4,16 +4,20 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QScrollArea>
+#include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include "app/NetHome.h"
+#include "document/NetDocument.h"
 #include "model/NetDef.h"
 #include "platform/Guard.h"
 #include "netfile/NetWriter.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -54,7 +58,7 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
   Run(&TNetForm::LoadBtnClick);
 
   EXPECT_EQ(prompts.Shown, QStringList{"Open: *.net|" + app.Path()});
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + NetPath("net.net"));
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + NetPath("net.net"));
   EXPECT_EQ(NetFileName, "net.net");
   EXPECT_EQ(NetworkDataPath.Str(), NetsFolder());
   EXPECT_EQ(ProfileFile(app.File("Net.ini")).ReadString("Network", "NetworkDataPath", ""), NetsFolder());
@@ -182,7 +186,7 @@ TEST_F(FilesCommands, WithNoDataFolderTheDialogsStartInTheWorkingFolder) {
   Run(&TNetForm::SaveClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + working});
   EXPECT_TRUE(QFile::exists(working + "/audit.net"));
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + working + "/audit.net");
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + working + "/audit.net");
 
   prompts.Shown.clear();
   prompts.Files = {std::nullopt};
@@ -207,7 +211,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   EXPECT_EQ(NetworkDataPath.Str(), app.Path());
   EXPECT_EQ(ReadBytes(app.File("first.net")),
             Dated(QByteArray(NewExampleBody).replace("[Label]\r\n", "[Label]\r\nkept = 1,2\r\n")));
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + app.File("first.net"));
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + app.File("first.net"));
   EXPECT_EQ(NetFileName, "first.net");
   EXPECT_FALSE(Edited);
   EXPECT_TRUE(form->Save->isEnabled());
@@ -218,7 +222,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   prompts.Files = {std::nullopt};
   Run(&TNetForm::NewClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + app.Path()});
-  EXPECT_EQ(form->windowTitle(), "Plexor -- New");
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- New");
 
   // While the properties dialog is open New does nothing.
   prompts.Shown.clear();
@@ -262,7 +266,7 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   Run(&TNetForm::SaveBtnClick);
   EXPECT_EQ(ReadBytes(path), Dated(NewExampleBody));
   EXPECT_FALSE(Edited);
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + path);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
   EXPECT_EQ(NetFileName, "kept.net");
   EXPECT_EQ(NetworkDataPath.Str(), app.Path());
   Edited = true;
@@ -291,7 +295,7 @@ TEST_F(FilesCommands, PathsStayWholeInAnyScriptAndSaveProposesTheNetsOwnFile) {
   const ProfileFile ini(app.File("Net.ini"));
   EXPECT_EQ(ini.ReadString("Network", "NetworkDataPath", ""), folder);
   EXPECT_EQ(ini.ReadString("Recent", "File1", ""), path);
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + path);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
 
   prompts.Shown.clear();
   prompts.Files = {std::nullopt};
@@ -327,6 +331,42 @@ TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {
   EXPECT_EQ(DotCount, 64);
   EXPECT_EQ(CommentCount, 32);
   EXPECT_TRUE(form->Save->isEnabled());
+}
+
+TEST_F(FilesCommands, SaveInPlaceWritesWhatSaveWritesWithoutTheDialog) {
+  form->setEnabled(true);  // as after "Start": the window takes its keys
+  const auto ctrlS = [&] { QTest::keyClick(form->ScrollBox, Qt::Key_S, Qt::ControlModifier); };
+  prompts.Files = {std::nullopt};
+  Run(&TNetForm::NewClick);
+
+  // A new net has no file yet: Ctrl+S asks for one, as Save does. The name holds the
+  // caption's own placeholder, which shows as it is.
+  ASSERT_TRUE(QDir().mkpath(NetsFolder()));
+  const QString path = NetPath("first[*].net");
+  prompts.Shown.clear();
+  prompts.Files = {path};
+  ctrlS();
+  EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + app.Path()});
+  EXPECT_EQ(ReadBytes(path), Dated(NewExampleBody));
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
+
+  // Edited, the net goes back to its file with no dialog, and the mark goes.
+  Run(&TNetForm::AddComClick);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path + "*");
+  prompts.Shown.clear();
+  ctrlS();
+  EXPECT_TRUE(prompts.Shown.isEmpty());
+  EXPECT_FALSE(Edited);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
+  EXPECT_NE(ReadBytes(path), Dated(NewExampleBody));
+  EXPECT_EQ(QDir(NetsFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"first[*].net"});
+  EXPECT_EQ(form->Document().RecentNets().first(), path);
+
+  // Save (F2) still asks, proposing that file, and writes the same bytes elsewhere.
+  prompts.Files = {NetPath("other.net")};
+  QTest::keyClick(form->ScrollBox, Qt::Key_F2);
+  EXPECT_EQ(prompts.Shown, QStringList{"Save: first[*].net|" + NetsFolder()});
+  EXPECT_EQ(ReadBytes(NetPath("other.net")), ReadBytes(path));
 }
 
 }  // namespace

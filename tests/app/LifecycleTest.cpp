@@ -21,6 +21,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/QtPrompts.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -78,7 +79,7 @@ TEST_F(Lifecycle, FirstStartWritesTheSixLinesAndKeepsBuiltInValues) {
   EXPECT_EQ(Scale, 2);
   EXPECT_EQ(NetworkDataPath.Str(), QString());  // read only at the next start
   EXPECT_EQ(AppDir.Str(), tmp.Path());
-  EXPECT_EQ(form->windowTitle(), "Plexor - no File is Loaded");
+  EXPECT_EQ(ShownTitle(*form), "Plexor - no File is Loaded");
   EXPECT_FALSE(form->isEnabled());
 }
 
@@ -163,7 +164,7 @@ TEST_F(Lifecycle, FirstShowRestoresAndCorrectsTheWindowSize) {
 
 TEST_F(Lifecycle, StartUpScreenTextsAndFocusAcrossStartCloseAndRestart) {
   Make();
-  EXPECT_EQ(startUp->windowTitle(), "Starting the Plexor");
+  EXPECT_EQ(ShownTitle(*startUp), "Starting the Plexor");
   EXPECT_EQ(startUp->WelcomeLabel->text(), "Welcome to");
   EXPECT_EQ(startUp->StartBtn->text(), "Start");
   EXPECT_EQ(startUp->focusWidget(), startUp->StartBtn);
@@ -186,6 +187,7 @@ TEST_F(Lifecycle, StartUpScreenTextsAndFocusAcrossStartCloseAndRestart) {
   EXPECT_EQ(startUp->WelcomeLabel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_EQ(startUp->StartBtn->text(), "Restart");
   EXPECT_EQ(startUp->focusWidget(), startUp->ExitBtn);
+  EXPECT_EQ(ShownTitle(*startUp), "Starting the Plexor");
   // Enter would run End: End wears the default look and the dotted focus mark, Restart
   // neither. Then the same the other way round.
   for (bool onEnd : {true, false}) {
@@ -244,6 +246,8 @@ TEST_F(Lifecycle, CloseWithUnsavedChangesAsksAndHonoursEachAnswer) {
   EXPECT_EQ(prompts.Shown, QStringList{question});
   EXPECT_TRUE(startUp->isVisible());
   EXPECT_TRUE(Edited);  // the unsaved net stays for Restart
+  // ... and End would drop it: the caption carries the mark of unsaved changes.
+  EXPECT_EQ(ShownTitle(*startUp), "Starting the Plexor*");
 
   startUp->StartBtnClick();
   prompts.Shown.clear();
@@ -280,7 +284,7 @@ TEST_F(Lifecycle, MenuTakesItsShortcutsEvenWhenDisabled) {
   EXPECT_EQ(Scale, scale + 1);
 
   // The captions and shortcuts of the items that carry one.
-  const QStringList expected = {"New|Shift+F1", "Load|F1", "Save|F2", "Print Net|F3",
+  const QStringList expected = {"New|Shift+F1", "Load|F1", "Save|F2", "Save in Place|Ctrl+S", "Print Net|F3",
                                 "Print Form|F4", "Undo|Ctrl+Z", "Redo|Ctrl+Y Ctrl+Shift+Z", "Find|Ctrl+F",
                                 "Delete Element|Del", "Delete Func/Lib Name|Shift+Del", "Fit Net|Ctrl+0",
                                 "Dragging Mode|F8", "Check Net|F9"};

@@ -16,6 +16,7 @@
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -66,7 +67,7 @@ TEST_F(OpenFromOutside, ANetNamedAtStartLoadsWhenStartIsPressed) {
   EXPECT_EQ(ZEPCount, 0);  // the start-up screen comes first
   startUp->StartBtnClick();
   EXPECT_TRUE(form->isEnabled());
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + data.File("start.net"));
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + data.File("start.net"));
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(InputCount, 2);
   EXPECT_EQ(ZEPLink[1].OutIndex, 1);
@@ -89,7 +90,7 @@ TEST_F(OpenFromOutside, ANetThatCannotBeLoadedGivesTheErrorAndTheProgramGoesOn) 
   EXPECT_TRUE(prompts.Shown[0].startsWith("Error: Cannot open file \"" + data.File("missing.net") + "\""))
       << prompts.Shown[0].toStdString();
   EXPECT_TRUE(form->isEnabled());
-  EXPECT_EQ(form->windowTitle(), "Plexor - no File is Loaded");
+  EXPECT_EQ(ShownTitle(*form), "Plexor - no File is Loaded");
   EXPECT_EQ(IniRecent(1), "-");
 
   // The next Load asks its dialog again, where it would have before: the failed load left
@@ -133,7 +134,7 @@ TEST_F(OpenFromOutside, RecentNetsKeepsTheLastEightNewestFirst) {
   prompts.Answers = {Answer::No};
   form->RecentNets->actions()[2]->trigger();  // the list above is whole
   EXPECT_EQ(prompts.Shown.last(), "YesNoCancel: Do you save the current net first ?");
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + paths[8]);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + paths[8]);
   EXPECT_FALSE(Edited);
   EXPECT_EQ(IniRecent(1), paths[8]);
 }
@@ -153,7 +154,7 @@ TEST_F(OpenFromOutside, AFileDroppedOnTheWindowLoadsAfterTheSaveQuestion) {
     QCoreApplication::sendEvent(form.get(), &drop);
   }
   EXPECT_EQ(prompts.Shown.size(), 2);
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + path);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_FALSE(Edited);
 }

@@ -16,6 +16,7 @@
 #include "platform/Guard.h"
 #include "netfile/RecoveryCopy.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -97,7 +98,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   EXPECT_EQ(prompts.Shown,
             QStringList{"YesNo: The net " + Example + " was not saved when Plexor ended on " + written + ". Restore it?"});
   EXPECT_EQ(NetFileText(QDate::currentDate()), edited);
-  EXPECT_EQ(form->windowTitle(), "Plexor -- " + Example);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + Example + "*");  // unsaved, and marked so
   EXPECT_EQ(NetFileName, "all-kinds.net");
   EXPECT_TRUE(Edited);
   EXPECT_TRUE(form->Save->isEnabled());

@@ -12,10 +12,12 @@
 
 #include "app/NetHome.h"
 #include "dialogs/NetEdit.h"
+#include "document/NetDocument.h"
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
 #include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -46,6 +48,11 @@ protected:
 
   void Run(const std::function<void()>& handler) { Guard(form->Ask(), handler); }
   void Key(int key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(form.get(), Qt::Key(key), modifiers); }
+  // Edited, and the title bar with it: the caption as ever, marked while the net is edited.
+  void ExpectEdited(bool edited) {
+    EXPECT_EQ(Edited, edited);
+    EXPECT_EQ(ShownTitle(*form), form->Document().Caption() + (edited ? "*" : ""));
+  }
 
   TempDir app;
   ScriptedPrompts prompts;
@@ -138,28 +145,31 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
 }
 
 TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + Example);
   Run([&] { form->AddDotClick(); });
   prompts.Files = {app.File("saved.net")};
   Run([&] { form->SaveClick(); });
   ASSERT_FALSE(Edited);
+  ExpectEdited(false);
   const QByteArray saved = SavedBytes();
   Run([&] { form->AddDotClick(); });
+  ExpectEdited(true);
 
   // Ctrl+Z back to the saved state, then to the loaded one, which no file holds now.
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(SavedBytes(), saved);
-  EXPECT_FALSE(Edited);
+  ExpectEdited(false);
   Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_TRUE(Edited);
+  ExpectEdited(true);
   EXPECT_EQ(DotCount, 2);
   // With nothing left to undo, the disabled item still takes its key.
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(DotCount, 2);
   // Redo by Ctrl+Y and by Ctrl+Shift+Z.
   Key(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_FALSE(Edited);
+  ExpectEdited(false);
   Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_TRUE(Edited);
+  ExpectEdited(true);
   EXPECT_EQ(DotCount, 4);
 
   // While the properties dialog shows, Undo does nothing.
@@ -173,10 +183,17 @@ TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
   Run([&] { form->UndoClick(); });
   Run([&] { form->AddComClick(); });
   EXPECT_FALSE(form->Redo->isEnabled());
-  EXPECT_TRUE(Edited);
+  ExpectEdited(true);
   Run([&] { form->UndoClick(); });
-  EXPECT_TRUE(Edited);
+  ExpectEdited(true);
   EXPECT_EQ(DotCount, 2);
+
+  // Ctrl+S saves back to the net's file, without the dialog.
+  prompts.Shown.clear();
+  Key(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(prompts.Shown, QStringList{});
+  ExpectEdited(false);
+  EXPECT_EQ(ShownTitle(*form), "Plexor -- " + app.File("saved.net"));
 
   // Load starts a fresh history.
   LoadExample();
