@@ -14,6 +14,7 @@
 #include "netfile/NetWriter.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -62,8 +63,8 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(ZEPLink[1], (TZEPLink{0, KindInput, 0, 1, KindInput, 0, 2, 1}));
   EXPECT_EQ(ConnCount, 3);
-  EXPECT_TRUE(form->Save->isEnabled());
-  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
+  EXPECT_TRUE(Probe(form).DrawOnPaper()->isEnabled());
   EXPECT_FALSE(Edited);
   EXPECT_FALSE(Picked);
 
@@ -159,7 +160,7 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
     EXPECT_EQ(ReadBytes(app.File("Net.ini")), ini) << failure.name;
     EXPECT_EQ(NetFileName, "net.net");
     EXPECT_TRUE(Edited);
-    EXPECT_TRUE(form->Save->isEnabled());
+    EXPECT_TRUE(Probe(form).Save()->isEnabled());
     EXPECT_EQ(CurZEP, 1);
     EXPECT_EQ(CurInput, 2);
   }
@@ -210,8 +211,8 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   EXPECT_EQ(form->windowTitle(), "Plexor -- " + app.File("first.net"));
   EXPECT_EQ(NetFileName, "first.net");
   EXPECT_FALSE(Edited);
-  EXPECT_TRUE(form->Save->isEnabled());
-  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
+  EXPECT_TRUE(Probe(form).DrawOnPaper()->isEnabled());
 
   // With the save dialog cancelled the net stays, named "New".
   prompts.Shown.clear();
@@ -326,7 +327,7 @@ TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {
                                         "Saving this net drops the rest !"}));
   EXPECT_EQ(DotCount, 64);
   EXPECT_EQ(CommentCount, 32);
-  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
 }
 
 }  // namespace
