@@ -22,8 +22,8 @@ int ScrollPixels(int angle, int pixels, const QScrollBar* bar) {
 
 }  // namespace
 
-CanvasWheel::CanvasWheel(TNetForm* form) : QObject(form), form_(form) {
-  form_->ScrollBox->viewport()->installEventFilter(this);
+CanvasWheel::CanvasWheel(TNetForm* form, QScrollArea* scroll) : QObject(form), form_(form), scroll_(scroll) {
+  scroll_->viewport()->installEventFilter(this);
 }
 
 bool CanvasWheel::eventFilter(QObject* watched, QEvent* event) {
@@ -38,8 +38,8 @@ bool CanvasWheel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CanvasWheel::Scroll(QWheelEvent& wheel, bool sideways) {
-  QScrollBar* across = form_->ScrollBox->horizontalScrollBar();
-  QScrollBar* down = form_->ScrollBox->verticalScrollBar();
+  QScrollBar* across = scroll_->horizontalScrollBar();
+  QScrollBar* down = scroll_->verticalScrollBar();
   const QPoint angle = wheel.angleDelta();
   const QPoint pixels = wheel.pixelDelta();
   if (sideways) {
@@ -55,8 +55,8 @@ void CanvasWheel::Scroll(QWheelEvent& wheel, bool sideways) {
 void CanvasWheel::StepScale(int angle, QPointF pointer) {
   if ((angle > 0) != (pendingAngle_ > 0)) pendingAngle_ = 0;
   pendingAngle_ += angle;
-  QScrollBar* across = form_->ScrollBox->horizontalScrollBar();
-  QScrollBar* down = form_->ScrollBox->verticalScrollBar();
+  QScrollBar* across = scroll_->horizontalScrollBar();
+  QScrollBar* down = scroll_->verticalScrollBar();
   while (pendingAngle_ >= NotchAngle || pendingAngle_ <= -NotchAngle) {
     const bool magnify = pendingAngle_ > 0;
     pendingAngle_ -= magnify ? NotchAngle : -NotchAngle;

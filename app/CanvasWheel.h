@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointF>
 
+class QScrollArea;
 class QScrollBar;
 class QWheelEvent;
 class TNetForm;
@@ -13,7 +14,7 @@ class CanvasWheel : public QObject {
   Q_OBJECT
 public:
   // Watches the wheel events that reach the canvas's scroll box.
-  explicit CanvasWheel(TNetForm* form);
+  CanvasWheel(TNetForm* form, QScrollArea* scroll);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,6 +24,7 @@ private:
   void StepScale(int angle, QPointF pointer);
 
   TNetForm* form_;
+  QScrollArea* scroll_;
   int pendingAngle_ = 0;  // Ctrl turns smaller than one notch, gathered until they make one
   // The exact grid point of the last Ctrl step, kept while neither the pointer nor the view
   // moved since, so that rounding to whole pixels does not creep over many steps.

@@ -31,8 +31,8 @@ ChangeMark MarkOf(ChangeKind change) {
 
 }  // namespace
 
-ComparePanel::ComparePanel(TNetForm* form)
-    : ListPanel(form, QStringLiteral("ComparePanel")), canvas_(form->PaintBox) {}
+ComparePanel::ComparePanel(TNetForm* form, PaintBoxWidget* canvas)
+    : ListPanel(form, QStringLiteral("ComparePanel")), canvas_(canvas) {}
 
 void ComparePanel::CompareWithFile() {
   const std::optional<QString> path = ChooseNetFile(form_->Ask());

@@ -14,7 +14,7 @@ class PaintBoxWidget;
 class ComparePanel : public ListPanel {
   Q_OBJECT
 public:
-  explicit ComparePanel(TNetForm* form);
+  ComparePanel(TNetForm* form, PaintBoxWidget* canvas);
 
   // Asks for a net file in the open dialog and shows what changed from it.
   void CompareWithFile();

@@ -62,7 +62,7 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   connect(Checks, &QDockWidget::visibilityChanged, CheckNet, &QAction::setChecked);
   find_ = new FindBar(this, ScrollBox->viewport());
   status_ = new StatusLine(statusBar(), PaintBox, ScrollBox);
-  Compare = new ComparePanel(this);
+  Compare = new ComparePanel(this, PaintBox);
   ShowCaption();
   connect(document_, &TNetDocument::IdentityChanged, this, &TNetForm::ShowCaption);
   connect(document_, &TNetDocument::EditedChanged, this, &QWidget::setWindowModified);
@@ -301,7 +301,7 @@ void TNetForm::BuildCanvas() {
   PaintBox = new PaintBoxWidget(ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
-  new CanvasWheel(this);
+  new CanvasWheel(this, ScrollBox);
 
   DelPnl = new QWidget(ScrollBox->viewport());
   // Its own Window role: a child of the viewport would otherwise fill with the Base white.

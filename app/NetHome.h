@@ -157,6 +157,18 @@ public:
   int WindowLeft() const;
   int WindowTop() const;
 
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+private:
+  // Tests reach the controls through their one probe; the program through the commands.
+  friend class TNetFormProbe;
+
   // Tool panel
   QWidget* IconPnl = nullptr;
   QToolButton* LoadBtn = nullptr;
@@ -225,15 +237,6 @@ public:
   CheckPanel* Checks = nullptr;
   ComparePanel* Compare = nullptr;
 
-protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-
-private:
   void BuildMenus();
   void BuildIconPanel();
   void BuildCanvas();

@@ -35,27 +35,30 @@ namespace {
 // panel follows the pick.
 class CanvasFeedback : public DirectFeedback {
 public:
-  explicit CanvasFeedback(TNetForm& form) : form_(form) {}
+  CanvasFeedback(TNetForm& form, PaintBoxWidget* canvas, QScrollArea* scroll)
+      : form_(form), canvas_(canvas), scroll_(scroll) {}
 
-  void ShowMark(const TMark& mark) override { form_.PaintBox->ShowMark(mark); }
-  void ShowGhost(const TGhost& ghost) override { form_.PaintBox->ShowGhost(ghost); }
-  void HideGhost() override { form_.PaintBox->HideGhost(); }
+  void ShowMark(const TMark& mark) override { canvas_->ShowMark(mark); }
+  void ShowGhost(const TGhost& ghost) override { canvas_->ShowGhost(ghost); }
+  void HideGhost() override { canvas_->HideGhost(); }
   // The placement announces its change of the net, which repaints the canvas; only the
   // feedback is left to drop.
-  void RepaintAll() override { form_.PaintBox->ClearFeedback(); }
+  void RepaintAll() override { canvas_->ClearFeedback(); }
   void ShowPickState(bool picked) override {
     form_.UpdateActions();
-    if (picked) form_.ScrollBox->setFocus();
+    if (picked) scroll_->setFocus();
   }
   void ShowSelection(const TElementSet& changed) override {
-    form_.PaintBox->ShowSelection(changed);
+    canvas_->ShowSelection(changed);
     form_.UpdateActions();
   }
-  void ShowOverlay(const TOverlay& overlay) override { form_.PaintBox->ShowOverlay(overlay); }
-  void HideOverlay() override { form_.PaintBox->HideOverlay(); }
+  void ShowOverlay(const TOverlay& overlay) override { canvas_->ShowOverlay(overlay); }
+  void HideOverlay() override { canvas_->HideOverlay(); }
 
 private:
   TNetForm& form_;
+  PaintBoxWidget* canvas_;
+  QScrollArea* scroll_;
 };
 
 TClipboardAccess SystemClipboard() {
@@ -82,7 +85,8 @@ bool TypingInField() {
 }
 
 // What a right click offers where it was made; each item is one command of the window.
-void PopUpCanvasMenu(TNetForm& form, const TCanvasMenu& place, QPoint global) {
+void PopUpCanvasMenu(TNetForm& form, PaintBoxWidget* canvas, QScrollArea* scroll, const TCanvasMenu& place,
+                     QPoint global) {
   auto* menu = new QMenu(&form);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   const auto offer = [&](const QString& caption, std::function<void()> command) {
@@ -112,12 +116,12 @@ void PopUpCanvasMenu(TNetForm& form, const TCanvasMenu& place, QPoint global) {
       offer(QStringLiteral("Copy"), [] {
         if (auto data = CopySelection()) QGuiApplication::clipboard()->setMimeData(data.release());
       });
-      offer(QStringLiteral("Cut"), [&form] {
-        CanvasFeedback feedback(form);
+      offer(QStringLiteral("Cut"), [&form, canvas, scroll] {
+        CanvasFeedback feedback(form, canvas, scroll);
         if (auto data = CutSelection(feedback)) QGuiApplication::clipboard()->setMimeData(data.release());
       });
-      offer(QStringLiteral("Duplicate"), [&form] {
-        CanvasFeedback feedback(form);
+      offer(QStringLiteral("Duplicate"), [&form, canvas, scroll] {
+        CanvasFeedback feedback(form, canvas, scroll);
         DuplicateSelection(form.Ask(), feedback);
       });
       offer(QStringLiteral("Delete"), [&form] { form.DeleteBtnClick(); });
@@ -139,7 +143,7 @@ void TNetForm::DeleteElementClick() { DeleteBtnClick(); }
 
 void TNetForm::DeleteBtnClick() {
   if (!Selection.Empty()) {
-    CanvasFeedback feedback(*this);
+    CanvasFeedback feedback(*this, PaintBox, ScrollBox);
     DeleteSelection(Ask(), feedback);
     return;
   }
@@ -152,21 +156,21 @@ void TNetForm::DeleteBtnClick() {
 }
 
 void TNetForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
-  CanvasFeedback feedback(*this);
+  CanvasFeedback feedback(*this, PaintBox, ScrollBox);
   DirectPressed(button, PaintBox->PressModifiers(), x, y, feedback);
   // The keys of a selection and a drag (Escape, the clipboard's) go to the canvas.
   if (DirectDragging()) ScrollBox->setFocus();
 }
 
 void TNetForm::PaintBoxMouseMove(int x, int y) {
-  CanvasFeedback feedback(*this);
+  CanvasFeedback feedback(*this, PaintBox, ScrollBox);
   DirectMoved(x, y, feedback);
 }
 
 void TNetForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
-  CanvasFeedback feedback(*this);
+  CanvasFeedback feedback(*this, PaintBox, ScrollBox);
   const TCanvasMenu menu = DirectReleased(button, x, y, Ask(), feedback);
-  if (menu.On != TCanvasMenu::Place::None) PopUpCanvasMenu(*this, menu, PaintBox->mapToGlobal(QPoint(x, y)));
+  if (menu.On != TCanvasMenu::Place::None) PopUpCanvasMenu(*this, PaintBox, ScrollBox, menu, PaintBox->mapToGlobal(QPoint(x, y)));
 }
 
 void TNetForm::PickFoundElement(ElementKind kind, int index) {
@@ -178,7 +182,7 @@ void TNetForm::PickFoundElement(ElementKind kind, int index) {
   // painted now, the highlight that follows stays.
   if (QPoint(ScrollBox->horizontalScrollBar()->value(), ScrollBox->verticalScrollBar()->value()) != was)
     PaintBox->repaint();
-  CanvasFeedback feedback(*this);
+  CanvasFeedback feedback(*this, PaintBox, ScrollBox);
   PickAlone(kind, index, feedback);
 }
 
@@ -198,7 +202,7 @@ void TNetForm::DragBtnClick() { DragSelectClick(); }
 
 bool TNetForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
   if (!TypingInField()) {
-    CanvasFeedback feedback(*this);
+    CanvasFeedback feedback(*this, PaintBox, ScrollBox);
     if (DirectKey(key, shift, PointerOnCanvas(*PaintBox), SystemClipboard(), Ask(), feedback)) return true;
   }
   switch (key) {

@@ -20,6 +20,7 @@
 #include "model/ElementTips.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 #include "support/TestNet.h"
@@ -55,8 +56,8 @@ protected:
 
   // The pointer passing over the canvas without a button held.
   void Hover(QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, form->PaintBox->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(form->PaintBox, &move);
+    QMouseEvent move(QEvent::MouseMove, at, Probe(form).PaintBox()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Probe(form).PaintBox(), &move);
   }
 
   QStringList Status() const {
@@ -66,7 +67,7 @@ protected:
   }
 
   QRect InView() const {
-    const QScrollArea* area = form->ScrollBox;
+    const QScrollArea* area = Probe(form).ScrollBox();
     return QRect(QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()),
                  area->viewport()->size());
   }
@@ -88,14 +89,14 @@ TEST_F(CanvasAidsTest, TheStatusLineShowsTheGridPointUnderThePointerAtEveryScale
   Key(Qt::Key_F8);
   EXPECT_EQ(Status()[2], "Drag");
   // The canvas scrolls beneath the resting pointer: 30 units further right at 12 pixels.
-  form->ScrollBox->horizontalScrollBar()->setValue(360);
+  Probe(form).ScrollBox()->horizontalScrollBar()->setValue(360);
   EXPECT_EQ(Status()[0], "33, 5");
   QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(form->PaintBox, &leave);
+  QApplication::sendEvent(Probe(form).PaintBox(), &leave);
   EXPECT_EQ(Status()[0], "");
   Key(Qt::Key_F8);
-  form->ScrollBox->horizontalScrollBar()->setValue(0);
-  QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, {120, 120});
+  Probe(form).ScrollBox()->horizontalScrollBar()->setValue(0);
+  QTest::mouseClick(Probe(form).PaintBox(), Qt::LeftButton, {}, {120, 120});
   EXPECT_EQ(Status()[3], "1 picked");
   // Ctrl+A ends the pick and selects every element: the field counts the selection.
   Key(Qt::Key_A, Qt::ControlModifier);
@@ -145,7 +146,7 @@ TEST_F(CanvasAidsTest, FindPicksTheMatchesInTurnAndKeepsTheKeyboard) {
   EXPECT_EQ(InputCount, 1);
   Key(Qt::Key_Escape);
   EXPECT_FALSE(bar->isVisible());
-  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+  EXPECT_EQ(QApplication::focusWidget(), Probe(form).ScrollBox());
   EXPECT_EQ(CurInput, 1);
 }
 
@@ -154,7 +155,7 @@ TEST_F(CanvasAidsTest, FitNetShowsTheWholeNetAtTheLargestStepThatHoldsIt) {
   Shown();
   Key(Qt::Key_0, Qt::ControlModifier);
   EXPECT_EQ(Scale, 1);
-  QAction* magnify = form->Mult;
+  QAction* magnify = Probe(form).Mult();
   EXPECT_FALSE(magnify->isEnabled());
   EXPECT_TRUE(InView().contains(QRect(97 * Pitch, 97 * Pitch, 6 * Pitch, 6 * Pitch)));
 
@@ -170,8 +171,8 @@ TEST_F(CanvasAidsTest, RestingOverAZEPOrAnInputShowsItsTip) {
   PutZEP({"Mix", "Non", "In", ""}, {10, 10, 3}, {0, KindInput, 0, 1, 0, 0, 0, 0});
   Shown();
   const auto tipAt = [&](QPoint at) {
-    QHelpEvent help(QEvent::ToolTip, at, form->PaintBox->mapToGlobal(at));
-    QApplication::sendEvent(form->PaintBox, &help);
+    QHelpEvent help(QEvent::ToolTip, at, Probe(form).PaintBox()->mapToGlobal(at));
+    QApplication::sendEvent(Probe(form).PaintBox(), &help);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
   };
   EXPECT_EQ(tipAt({10 * 16 + 20, 10 * 16 - 20}), ElementTip(ElementKind::ZEP, 1));

@@ -18,6 +18,7 @@
 #include "model/NetDef.h"
 #include "netfile/NetReader.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -53,7 +54,7 @@ protected:
 
   QStringList Shown() const {
     QStringList lines;
-    for (int row = 0; row < form->Checks->List()->count(); ++row) lines << form->Checks->List()->item(row)->text();
+    for (int row = 0; row < Probe(form).Checks()->List()->count(); ++row) lines << Probe(form).Checks()->List()->item(row)->text();
     return lines;
   }
 
@@ -66,31 +67,31 @@ protected:
 TEST_F(CheckPanelTest, F9ListsTheFindingsAndEnterPicksAndShowsTheElement) {
   Load("[ZEPList]\r\nLibrary = Add\r\n[ZEP]\r\nSum = 10,10,3,Add,In,In\r\nFar = 150,150,3,Add,Sum,Ghost\r\n"
        "[InData]\r\nIn = 0,10\r\n[OutData]\r\nFar = 160,150\r\n");
-  EXPECT_FALSE(form->Checks->isVisible());
-  QTest::keyClick(form->PaintBox, Qt::Key_F9);
-  ASSERT_TRUE(form->Checks->isVisible());
-  EXPECT_EQ(form->Checks->windowTitle(), "Check Net - 1 finding");
+  EXPECT_FALSE(Probe(form).Checks()->isVisible());
+  QTest::keyClick(Probe(form).PaintBox(), Qt::Key_F9);
+  ASSERT_TRUE(Probe(form).Checks()->isVisible());
+  EXPECT_EQ(Probe(form).Checks()->windowTitle(), "Check Net - 1 finding");
   EXPECT_EQ(Shown(), QStringList{"error ZEP 2 Far: input B source \"Ghost\" resolves to nothing"});
-  EXPECT_EQ(form->ScrollBox->horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(Probe(form).ScrollBox()->horizontalScrollBar()->value(), 0);
 
   // Enter belongs to the list, not to the canvas's key map; typed into the window, it
   // arrives as the window system delivers it.
-  ASSERT_TRUE(form->Checks->List()->hasFocus());
+  ASSERT_TRUE(Probe(form).Checks()->List()->hasFocus());
   QTest::keyClick(form->windowHandle(), Qt::Key_Return);
   QCoreApplication::processEvents();
   EXPECT_EQ(CurZEP, 2);
   EXPECT_TRUE(Picked);
-  EXPECT_TRUE(form->DeleteBtn->isEnabled());
-  EXPECT_FALSE(form->DragBtn->isEnabled());
-  EXPECT_TRUE(form->PaintBox->Marks().contains(TMark{ElementKind::ZEP, 2, MarkLook::PickedByRelease}));
+  EXPECT_TRUE(Probe(form).DeleteBtn()->isEnabled());
+  EXPECT_FALSE(Probe(form).DragBtn()->isEnabled());
+  EXPECT_TRUE(Probe(form).PaintBox()->Marks().contains(TMark{ElementKind::ZEP, 2, MarkLook::PickedByRelease}));
   EXPECT_FALSE(editForm->isVisible());
-  const QRect shown(form->ScrollBox->horizontalScrollBar()->value(), form->ScrollBox->verticalScrollBar()->value(),
-                    form->ScrollBox->viewport()->width(), form->ScrollBox->viewport()->height());
+  const QRect shown(Probe(form).ScrollBox()->horizontalScrollBar()->value(), Probe(form).ScrollBox()->verticalScrollBar()->value(),
+                    Probe(form).ScrollBox()->viewport()->width(), Probe(form).ScrollBox()->viewport()->height());
   EXPECT_TRUE(shown.contains(150 * Pitch, 150 * Pitch)) << shown.x() << "," << shown.y();
 
   // Every change of the net refreshes the open panel.
-  form->AddZEP->trigger();
-  EXPECT_EQ(form->Checks->windowTitle(), "Check Net - 3 findings");
+  Probe(form).AddZEP()->trigger();
+  EXPECT_EQ(Probe(form).Checks()->windowTitle(), "Check Net - 3 findings");
   EXPECT_EQ(Shown().mid(1), (QStringList{"error ZEP 3 New: has no function", "warning ZEP 3 New: its output feeds nothing"}));
 }
 
@@ -104,39 +105,39 @@ TEST_F(CheckPanelTest, TheKeyboardGoesOnThroughTheFindingsAndBackToTheCanvas) {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), modifiers);
     QCoreApplication::processEvents();
   };
-  form->ScrollBox->setFocus();
+  Probe(form).ScrollBox()->setFocus();
   key(Qt::Key_F9);
-  ASSERT_TRUE(form->Checks->isVisible());
-  EXPECT_TRUE(form->CheckNet->isChecked());
+  ASSERT_TRUE(Probe(form).Checks()->isVisible());
+  EXPECT_TRUE(Probe(form).CheckNet()->isChecked());
   ASSERT_EQ(Shown().size(), 2);
   key(Qt::Key_Return);
   EXPECT_EQ(CurZEP, 1);
-  EXPECT_TRUE(form->Checks->List()->hasFocus());
+  EXPECT_TRUE(Probe(form).Checks()->List()->hasFocus());
   key(Qt::Key_Down);
   key(Qt::Key_Return);
   EXPECT_EQ(CurZEP, 2);
   EXPECT_TRUE(Picked);
-  EXPECT_TRUE(form->Checks->List()->hasFocus());
+  EXPECT_TRUE(Probe(form).Checks()->List()->hasFocus());
   key(Qt::Key_Escape);
-  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
-  EXPECT_TRUE(form->Checks->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), Probe(form).ScrollBox());
+  EXPECT_TRUE(Probe(form).Checks()->isVisible());
 
   key(Qt::Key_F9);
-  EXPECT_FALSE(form->Checks->isVisible());
-  EXPECT_FALSE(form->CheckNet->isChecked());
-  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+  EXPECT_FALSE(Probe(form).Checks()->isVisible());
+  EXPECT_FALSE(Probe(form).CheckNet()->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), Probe(form).ScrollBox());
   key(Qt::Key_F9);
-  ASSERT_TRUE(form->Checks->List()->hasFocus());
-  form->Checks->close();  // its close button
-  EXPECT_FALSE(form->CheckNet->isChecked());
-  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+  ASSERT_TRUE(Probe(form).Checks()->List()->hasFocus());
+  Probe(form).Checks()->close();  // its close button
+  EXPECT_FALSE(Probe(form).CheckNet()->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), Probe(form).ScrollBox());
 
   key(Qt::Key_Delete, Qt::ShiftModifier);
-  ASSERT_TRUE(form->DelPnl->isVisible());
-  QTest::mouseClick(form->DelList->viewport(), Qt::LeftButton);
-  QTest::mouseClick(form->CancelDel, Qt::LeftButton);
-  EXPECT_FALSE(form->DelPnl->isVisible());
-  EXPECT_EQ(QApplication::focusWidget(), form->ScrollBox);
+  ASSERT_TRUE(Probe(form).DelPnl()->isVisible());
+  QTest::mouseClick(Probe(form).DelList()->viewport(), Qt::LeftButton);
+  QTest::mouseClick(Probe(form).CancelDel(), Qt::LeftButton);
+  EXPECT_FALSE(Probe(form).DelPnl()->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), Probe(form).ScrollBox());
 }
 
 // Moving a ZEP in the dialog keeps the links by element; when a name several ZEPs bear no
@@ -146,7 +147,7 @@ TEST_F(CheckPanelTest, ASaveThatWillNotReloadAsDrawnOpensThePanel) {
        "Last = 30,10,3,Add,Dup,In\r\n[InData]\r\nIn = 0,10\r\n[OutData]\r\nLast = 40,10\r\n");
   prompts.Files = {tmp.File("dup.net"), tmp.File("dup.net")};
   form->SaveClick();
-  EXPECT_FALSE(form->Checks->isVisible());
+  EXPECT_FALSE(Probe(form).Checks()->isVisible());
 
   CurZEP = 1;
   Picked = true;
@@ -161,7 +162,7 @@ TEST_F(CheckPanelTest, ASaveThatWillNotReloadAsDrawnOpensThePanel) {
   form->SaveClick();
   EXPECT_EQ(prompts.Shown.last(), "YesNo: The saved net would reload differently:\n"
                                   "ZEP 3 \"Last\": input A would reload from ZEP 1, not ZEP 2\nSave anyway?");
-  ASSERT_TRUE(form->Checks->isVisible());
+  ASSERT_TRUE(Probe(form).Checks()->isVisible());
   EXPECT_TRUE(Shown().contains("error ZEP 3 Last: input A source \"Dup\" is borne by several elements: it would reload "
                                "from ZEP 1, not ZEP 2 as drawn"))
       << Shown().join('\n').toStdString();

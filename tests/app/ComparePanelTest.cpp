@@ -13,6 +13,7 @@
 #include "model/NetDef.h"
 #include "netfile/NetReader.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -35,14 +36,14 @@ protected:
 
   QStringList Shown() const {
     QStringList lines;
-    for (int row = 0; row < form->Compare->List()->count(); ++row) lines << form->Compare->List()->item(row)->text();
+    for (int row = 0; row < Probe(form).Compare()->List()->count(); ++row) lines << Probe(form).Compare()->List()->item(row)->text();
     return lines;
   }
 
   // The pixels of one colour in the square of the circle of a ZEP at (x, y) on the canvas.
   int CirclePixels(int x, int y, QRgb color) const {
     const int r = ZEPRadius + 2;
-    const QImage image = form->PaintBox->grab(QRect(x * Pitch - r, y * Pitch - r, 2 * r, 2 * r)).toImage();
+    const QImage image = Probe(form).PaintBox()->grab(QRect(x * Pitch - r, y * Pitch - r, 2 * r, 2 * r)).toImage();
     int found = 0;
     for (int py = 0; py < image.height(); ++py)
       for (int px = 0; px < image.width(); ++px) found += image.pixel(px, py) == color;
@@ -66,9 +67,9 @@ TEST_F(ComparePanelTest, ListsTheChangesMarksThemOnTheCanvasAndPicksOnEnter) {
   NetChanged(NetChangeKind::Load);
 
   prompts.Files = {tmp.File("older.net")};
-  form->CompareWith->trigger();
-  ASSERT_TRUE(form->Compare->isVisible());
-  EXPECT_EQ(form->Compare->windowTitle(), "Compare With older.net - 3 differences");
+  Probe(form).CompareWith()->trigger();
+  ASSERT_TRUE(Probe(form).Compare()->isVisible());
+  EXPECT_EQ(Probe(form).Compare()->windowTitle(), "Compare With older.net - 3 differences");
   EXPECT_EQ(Shown(), (QStringList{"removed ZEP Gone", "changed ZEP Keep: function Add -> Avg", "added ZEP New"}));
   const QRgb green = qRgb(0, 160, 0);
   const QRgb orange = qRgb(255, 140, 0);
@@ -79,20 +80,20 @@ TEST_F(ComparePanelTest, ListsTheChangesMarksThemOnTheCanvasAndPicksOnEnter) {
   EXPECT_EQ(CirclePixels(40, 30, black), 0);
 
   // Enter on the added ZEP picks it; the removed one is not there to pick.
-  ASSERT_TRUE(form->Compare->List()->hasFocus());
-  form->Compare->List()->setCurrentRow(0);
+  ASSERT_TRUE(Probe(form).Compare()->List()->hasFocus());
+  Probe(form).Compare()->List()->setCurrentRow(0);
   QTest::keyClick(form->windowHandle(), Qt::Key_Return);
   EXPECT_FALSE(Picked);
-  form->Compare->List()->setCurrentRow(2);
+  Probe(form).Compare()->List()->setCurrentRow(2);
   QTest::keyClick(form->windowHandle(), Qt::Key_Return);
   QCoreApplication::processEvents();
   EXPECT_EQ(CurZEP, 2);
   EXPECT_TRUE(Picked);
 
   // Every change compares again; closing the panel takes the marks off the canvas.
-  form->AddZEP->trigger();
-  EXPECT_EQ(form->Compare->windowTitle(), "Compare With older.net - 4 differences");
-  form->Compare->close();
+  Probe(form).AddZEP()->trigger();
+  EXPECT_EQ(Probe(form).Compare()->windowTitle(), "Compare With older.net - 4 differences");
+  Probe(form).Compare()->close();
   QCoreApplication::processEvents();
   EXPECT_EQ(CirclePixels(40, 30, green), 0);
   EXPECT_GT(CirclePixels(40, 30, black), 100);

@@ -18,6 +18,7 @@
 #include "editing/Selection.h"
 #include "model/NetHistory.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 #include "support/TestNet.h"
@@ -33,7 +34,7 @@ protected:
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    canvas = form->PaintBox;
+    canvas = Probe(form).PaintBox();
     // At 100 %: 16 pixels a unit.
     PutInput("In1", {2, 10, 5});                          // line end at 112,160
     PutZEP({"Mix", "Non", "Non", "Non"}, {20, 13, 3});   // centre 320,208; arrow A from 272,160
@@ -94,7 +95,7 @@ TEST_F(DirectCanvasTest, AConnectionDraggedFromAnInputSavesWhatTheDialogWouldSav
 TEST_F(DirectCanvasTest, ABoxSelectionMovesAsAGroupAndComesBackWithOneUndo) {
   Drag({20, 100}, {{300, 150}, {400, 260}});
   EXPECT_EQ(Selection.Count(), 2);
-  EXPECT_TRUE(form->DeleteBtn->isEnabled()) << "Delete is offered for the selection";
+  EXPECT_TRUE(Probe(form).DeleteBtn()->isEnabled()) << "Delete is offered for the selection";
   Drag({330, 200}, {{340, 210}, {362, 234}});
   EXPECT_EQ(ZEPPos[1], (TZEPPos{22, 16, 3}));
   EXPECT_EQ(InputPos[1], (TTermPos{4, 13, 5}));

@@ -17,6 +17,7 @@
 #include "editing/PointerGrid.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -55,7 +56,7 @@ protected:
     form->setEnabled(true);  // as after "Start"
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    canvas = form->PaintBox;
+    canvas = Probe(form).PaintBox();
     canvas->installEventFilter(&probe);
 
     // Scale 2: 16 pixels a unit, ZEP radius 32.
@@ -118,9 +119,9 @@ TEST_F(EditingTest, SelectModeClickPicksAndTheNextClickPlaces) {
   Click({165, 158});
   EXPECT_EQ(CurZEP, 1);
   EXPECT_TRUE(Picked);
-  EXPECT_TRUE(form->DeleteBtn->isEnabled());
-  EXPECT_FALSE(form->DragBtn->isEnabled());
-  EXPECT_EQ(form->focusWidget(), form->ScrollBox);
+  EXPECT_TRUE(Probe(form).DeleteBtn()->isEnabled());
+  EXPECT_FALSE(Probe(form).DragBtn()->isEnabled());
+  EXPECT_EQ(form->focusWidget(), Probe(form).ScrollBox());
   // The highlight repaints only the ZEP's own square.
   const QList<QRegion> pick = probe.Take();
   ASSERT_FALSE(pick.isEmpty());
@@ -131,8 +132,8 @@ TEST_F(EditingTest, SelectModeClickPicksAndTheNextClickPlaces) {
   EXPECT_EQ(CurZEP, 0);
   EXPECT_FALSE(Picked);
   EXPECT_TRUE(Edited);
-  EXPECT_FALSE(form->DeleteBtn->isEnabled());
-  EXPECT_TRUE(form->DragBtn->isEnabled());
+  EXPECT_FALSE(Probe(form).DeleteBtn()->isEnabled());
+  EXPECT_TRUE(Probe(form).DragBtn()->isEnabled());
   const QList<QRegion> place = probe.Take();
   ASSERT_FALSE(place.isEmpty());
   EXPECT_EQ(place.last().boundingRect(), canvas->visibleRegion().boundingRect()) << "placing repaints it all";
@@ -189,7 +190,7 @@ TEST_F(EditingTest, AZEPIsPickedOverACurrentInputAndPlacedFirst) {
   EXPECT_EQ(ZEPPos[2], (TZEPPos{30, 30, 3}));
   EXPECT_EQ(CurInput, 1);
   EXPECT_FALSE(Picked);
-  EXPECT_TRUE(form->DragBtn->isEnabled());
+  EXPECT_TRUE(Probe(form).DragBtn()->isEnabled());
   Click({640, 600});
   EXPECT_EQ(InputPos[1], (TTermPos{40, 38, 5}));  // 37.5 goes to 38
   EXPECT_EQ(CurInput, 0);
@@ -202,8 +203,8 @@ TEST_F(EditingTest, TheRightButtonDeselectsWithoutARepaint) {
   Click({10, 10}, Qt::RightButton);
   EXPECT_EQ(CurDot, 0);
   EXPECT_FALSE(Picked);
-  EXPECT_FALSE(form->DeleteBtn->isEnabled());
-  EXPECT_TRUE(form->DragBtn->isEnabled());
+  EXPECT_FALSE(Probe(form).DeleteBtn()->isEnabled());
+  EXPECT_TRUE(Probe(form).DragBtn()->isEnabled());
   for (const QRegion& r : probe.Take()) EXPECT_LE(Area(r), 20 * 20);
   EXPECT_EQ(DotPos[1], (TGridPoint{30, 20}));
   EXPECT_EQ(canvas->Marks(), (QList<TMark>{{ElementKind::Dot, 1, MarkLook::Deselected}}));
@@ -216,9 +217,9 @@ TEST_F(EditingTest, TheRightButtonDeselectsWithoutARepaint) {
 TEST_F(EditingTest, DragModeShowsTheGhostOnlyOnGridChangesAndLeavesNoMarks) {
   Key(Qt::Key_F8);
   ASSERT_TRUE(DragMode);
-  EXPECT_EQ(form->DragBtn->text(), "Drag(F8)");
-  EXPECT_EQ(form->DragBtn->toolTip(), "to Select Mode");
-  EXPECT_TRUE(form->DragSelect->isChecked());
+  EXPECT_EQ(Probe(form).DragBtn()->text(), "Drag(F8)");
+  EXPECT_EQ(Probe(form).DragBtn()->toolTip(), "to Select Mode");
+  EXPECT_TRUE(Probe(form).DragSelect()->isChecked());
   EXPECT_EQ(canvas->cursor().shape(), Qt::DragMoveCursor);
 
   const QRect zep2(320 - 40, 160 - 40, 81, 81);
@@ -260,9 +261,9 @@ TEST_F(EditingTest, DragModeShowsTheGhostOnlyOnGridChangesAndLeavesNoMarks) {
 
   Key(Qt::Key_F8);
   EXPECT_FALSE(DragMode);
-  EXPECT_EQ(form->DragBtn->text(), "Select(F8)");
-  EXPECT_EQ(form->DragBtn->toolTip(), "to Drag Mode");
-  EXPECT_FALSE(form->DragSelect->isChecked());
+  EXPECT_EQ(Probe(form).DragBtn()->text(), "Select(F8)");
+  EXPECT_EQ(Probe(form).DragBtn()->toolTip(), "to Drag Mode");
+  EXPECT_FALSE(Probe(form).DragSelect()->isChecked());
   EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -271,11 +272,11 @@ TEST_F(EditingTest, TheModeStaysWhilePicked) {
   ASSERT_TRUE(Picked);
   Key(Qt::Key_F8);
   EXPECT_FALSE(DragMode);
-  EXPECT_FALSE(form->DragSelect->isChecked());
-  form->DragSelect->trigger();  // the menu item checks itself; the mode still holds
+  EXPECT_FALSE(Probe(form).DragSelect()->isChecked());
+  Probe(form).DragSelect()->trigger();  // the menu item checks itself; the mode still holds
   EXPECT_FALSE(DragMode);
-  EXPECT_FALSE(form->DragSelect->isChecked());
-  EXPECT_EQ(form->DragBtn->text(), "Select(F8)");
+  EXPECT_FALSE(Probe(form).DragSelect()->isChecked());
+  EXPECT_EQ(Probe(form).DragBtn()->text(), "Select(F8)");
 }
 
 TEST_F(EditingTest, TheNumberViewPicksOnlyZEPs) {
@@ -305,7 +306,7 @@ TEST_F(EditingTest, AReleaseOutsideTheCanvasPlacesAtTheRoundedPoint) {
   // from the press to the release, wherever the release happens.
   QWindow* window = form->windowHandle();
   const QPoint onZEP = canvas->mapTo(form.get(), QPoint(160, 160));
-  const QPoint overToolPanel = form->IconPnl->mapTo(form.get(), QPoint(40, 5));
+  const QPoint overToolPanel = Probe(form).IconPnl()->mapTo(form.get(), QPoint(40, 5));
   Key(Qt::Key_F8);
   QTest::mousePress(window, Qt::LeftButton, {}, onZEP);
   QTest::mouseMove(window, overToolPanel);
@@ -332,7 +333,7 @@ TEST_F(EditingTest, AppendingRefusesFullTablesAndTheNextClickPlaces) {
   EXPECT_EQ(CurZEP, 3);
   EXPECT_TRUE(Edited);
   EXPECT_FALSE(Picked);
-  EXPECT_TRUE(form->DragBtn->isEnabled()) << "an appended element does not hold the mode";
+  EXPECT_TRUE(Probe(form).DragBtn()->isEnabled()) << "an appended element does not hold the mode";
   Click({800, 480});
   EXPECT_EQ(ZEPPos[3], (TZEPPos{50, 30, 3}));
 
@@ -369,15 +370,15 @@ TEST_F(EditingTest, DelAsksForEachCurrentKindAndRepaints) {
   EXPECT_EQ(InputCount, 1);
   EXPECT_EQ(ZEPLink[2], (TZEPLink{0, KindInput, 0, 1, KindNone, 0, 0, 0}));
   EXPECT_FALSE(Picked);
-  EXPECT_FALSE(form->DeleteBtn->isEnabled());
-  EXPECT_TRUE(form->DragBtn->isEnabled());
+  EXPECT_FALSE(Probe(form).DeleteBtn()->isEnabled());
+  EXPECT_TRUE(Probe(form).DragBtn()->isEnabled());
   EXPECT_FALSE(EditDialogOpen);
 
   // The tool-panel button does the same; the ZEP goes this time.
   prompts.Shown.clear();
   prompts.Answers = {Answer::Ok};
-  form->DeleteBtn->setEnabled(true);
-  QTest::mouseClick(form->DeleteBtn, Qt::LeftButton);
+  Probe(form).DeleteBtn()->setEnabled(true);
+  QTest::mouseClick(Probe(form).DeleteBtn(), Qt::LeftButton);
   EXPECT_EQ(prompts.Shown, QStringList{"OkCancel: Do you DELETE the directed ZEP ?"});
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(ZEPText[1].Name, "Z2");

@@ -17,6 +17,7 @@
 #include "netfile/NetWriter.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
@@ -66,8 +67,8 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(ZEPLink[1], (TZEPLink{0, KindInput, 0, 1, KindInput, 0, 2, 1}));
   EXPECT_EQ(ConnCount, 3);
-  EXPECT_TRUE(form->Save->isEnabled());
-  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
+  EXPECT_TRUE(Probe(form).DrawOnPaper()->isEnabled());
   EXPECT_FALSE(Edited);
   EXPECT_FALSE(Picked);
 
@@ -163,7 +164,7 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
     EXPECT_EQ(ReadBytes(app.File("Net.ini")), ini) << failure.name;
     EXPECT_EQ(NetFileName, "net.net");
     EXPECT_TRUE(Edited);
-    EXPECT_TRUE(form->Save->isEnabled());
+    EXPECT_TRUE(Probe(form).Save()->isEnabled());
     EXPECT_EQ(CurZEP, 1);
     EXPECT_EQ(CurInput, 2);
   }
@@ -214,8 +215,8 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + app.File("first.net"));
   EXPECT_EQ(NetFileName, "first.net");
   EXPECT_FALSE(Edited);
-  EXPECT_TRUE(form->Save->isEnabled());
-  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
+  EXPECT_TRUE(Probe(form).DrawOnPaper()->isEnabled());
 
   // With the save dialog cancelled the net stays, named "New".
   prompts.Shown.clear();
@@ -330,12 +331,12 @@ TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {
                                         "Saving this net drops the rest !"}));
   EXPECT_EQ(DotCount, 64);
   EXPECT_EQ(CommentCount, 32);
-  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
 }
 
 TEST_F(FilesCommands, SaveInPlaceWritesWhatSaveWritesWithoutTheDialog) {
   form->setEnabled(true);  // as after "Start": the window takes its keys
-  const auto ctrlS = [&] { QTest::keyClick(form->ScrollBox, Qt::Key_S, Qt::ControlModifier); };
+  const auto ctrlS = [&] { QTest::keyClick(Probe(form).ScrollBox(), Qt::Key_S, Qt::ControlModifier); };
   prompts.Files = {std::nullopt};
   Run(&TNetForm::NewClick);
 
@@ -364,7 +365,7 @@ TEST_F(FilesCommands, SaveInPlaceWritesWhatSaveWritesWithoutTheDialog) {
 
   // Save (F2) still asks, proposing that file, and writes the same bytes elsewhere.
   prompts.Files = {NetPath("other.net")};
-  QTest::keyClick(form->ScrollBox, Qt::Key_F2);
+  QTest::keyClick(Probe(form).ScrollBox(), Qt::Key_F2);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: first[*].net|" + NetsFolder()});
   EXPECT_EQ(ReadBytes(NetPath("other.net")), ReadBytes(path));
 }

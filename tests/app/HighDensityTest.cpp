@@ -13,6 +13,7 @@
 #include "printing/FakePrinter.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -47,7 +48,7 @@ TEST(HighDensity, CanvasClicksAndPrintForm) {
 
   // Crisp: along the right half of the circle (radius 32 about (160, 160)) the device
   // pixels are not logical pixels blown up into squares.
-  const QImage circle = form.PaintBox->grab(QRect(126, 126, 68, 68)).toImage();
+  const QImage circle = Probe(form).PaintBox()->grab(QRect(126, 126, 68, 68)).toImage();
   ASSERT_EQ(circle.width(), qRound(68 * ratio));
   int finer = 0;
   for (int y = 0; y + 1 < circle.height(); y += 2) {
@@ -63,12 +64,12 @@ TEST(HighDensity, CanvasClicksAndPrintForm) {
 
   // The Input's name is drawn inside the box the clicks are tested against.
   const QRect box(QPoint(InputBox[1].Left, InputBox[1].Top), QPoint(InputBox[1].Right, InputBox[1].Bottom));
-  const QImage label = form.PaintBox->grab(box.adjusted(-8, -8, 8, 8)).toImage();
+  const QImage label = Probe(form).PaintBox()->grab(box.adjusted(-8, -8, 8, 8)).toImage();
   const QRect drawn = Around(label, QColor(0, 128, 128), ratio).translated(box.topLeft() - QPoint(8, 8));
   EXPECT_FALSE(drawn.isEmpty());
   EXPECT_TRUE(box.adjusted(-1, -1, 1, 1).contains(drawn)) << drawn.x() << "," << drawn.y() << " "
                                                           << drawn.width() << "x" << drawn.height();
-  QTest::mouseClick(form.PaintBox, Qt::LeftButton, {}, drawn.center());
+  QTest::mouseClick(Probe(form).PaintBox(), Qt::LeftButton, {}, drawn.center());
   EXPECT_EQ(CurInput, 1);
   EXPECT_TRUE(Picked);
 

@@ -21,6 +21,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/QtPrompts.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
@@ -267,20 +268,20 @@ TEST_F(Lifecycle, MenuTakesItsShortcutsEvenWhenDisabled) {
   Make();
   startUp->StartBtnClick();
   KeyProbe probe;
-  form->HEdit->installEventFilter(&probe);
-  form->HEdit->setFocus();
-  QSignalSpy saves(form->Save, &QAction::triggered);
-  ASSERT_FALSE(form->Save->isEnabled());
+  Probe(form).HEdit()->installEventFilter(&probe);
+  Probe(form).HEdit()->setFocus();
+  QSignalSpy saves(Probe(form).Save(), &QAction::triggered);
+  ASSERT_FALSE(Probe(form).Save()->isEnabled());
 
-  QTest::keyClick(form->HEdit, Qt::Key_F2);
+  QTest::keyClick(Probe(form).HEdit(), Qt::Key_F2);
   EXPECT_EQ(saves.count(), 0);
   EXPECT_EQ(probe.Presses, 0);  // taken by the menu, never seen by the window's controls
 
-  QTest::keyClick(form->HEdit, Qt::Key_5);
+  QTest::keyClick(Probe(form).HEdit(), Qt::Key_5);
   EXPECT_EQ(probe.Presses, 1);  // an ordinary key passes on
 
   const int scale = Scale;
-  QTest::keyClick(form->HEdit, Qt::Key_PageDown);  // no menu shortcut: the window's key map
+  QTest::keyClick(Probe(form).HEdit(), Qt::Key_PageDown);  // no menu shortcut: the window's key map
   EXPECT_EQ(Scale, scale + 1);
 
   // The captions and shortcuts of the items that carry one.
@@ -289,7 +290,7 @@ TEST_F(Lifecycle, MenuTakesItsShortcutsEvenWhenDisabled) {
                                 "Delete Element|Del", "Delete Func/Lib Name|Shift+Del", "Fit Net|Ctrl+0",
                                 "Dragging Mode|F8", "Check Net|F9"};
   QStringList actual;
-  for (QAction* item : form->MenuItems) {
+  for (QAction* item : Probe(form).MenuItems()) {
     QStringList keys;
     for (const QKeySequence& key : item->shortcuts()) keys << key.toString();
     actual << item->text() + "|" + keys.join(' ');
@@ -360,8 +361,8 @@ TEST_F(Lifecycle, DefaultFormSizeFillsTheClientAreaBelowTheToolPanel) {
   form->SizeSetClick();
   EXPECT_EQ(form->size(), QSize(1024, 768));
   QWidget* client = form->centralWidget();
-  EXPECT_EQ(form->IconPnl->geometry(), QRect(0, 0, client->width(), 29));
-  EXPECT_EQ(form->ScrollBox->geometry(), QRect(0, 29, client->width(), client->height() - 29));
+  EXPECT_EQ(Probe(form).IconPnl()->geometry(), QRect(0, 0, client->width(), 29));
+  EXPECT_EQ(Probe(form).ScrollBox()->geometry(), QRect(0, 29, client->width(), client->height() - 29));
 }
 
 TEST_F(Lifecycle, SettingsThatCannotBeWrittenAreReportedAndTheProgramGoesOn) {

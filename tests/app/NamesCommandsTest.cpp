@@ -13,6 +13,7 @@
 #include "model/FuncNames.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -42,15 +43,15 @@ protected:
 
   QStringList Entries() const {
     QStringList entries;
-    for (int k = 0; k < form->DelList->count(); ++k) entries << form->DelList->item(k)->text();
+    for (int k = 0; k < Probe(form).DelList()->count(); ++k) entries << Probe(form).DelList()->item(k)->text();
     return entries;
   }
 
   void DeleteEntry(const QString& name) {
-    const auto found = form->DelList->findItems(name, Qt::MatchExactly);
+    const auto found = Probe(form).DelList()->findItems(name, Qt::MatchExactly);
     ASSERT_FALSE(found.isEmpty()) << name.toStdString();
-    form->DelList->setCurrentItem(found.first());
-    QTest::mouseClick(form->NameDel, Qt::LeftButton);
+    Probe(form).DelList()->setCurrentItem(found.first());
+    QTest::mouseClick(Probe(form).NameDel(), Qt::LeftButton);
   }
 
   static void AddZEP(const char* funcName, int funcCode) {
@@ -67,10 +68,10 @@ protected:
 TEST_F(NamesCommandsTest, SetLibraryAndUserNamesFromChosenFiles) {
   for (const char* file : {"/lib/adder.lib", "/lib/adder.lib", "/lib/Adder.lib", "/lib/my.filter.lib"}) {
     Choose(file);
-    form->AddLib->trigger();
+    Probe(form).AddLib()->trigger();
   }
   Cancel();
-  form->AddLib->trigger();
+  Probe(form).AddLib()->trigger();
   EXPECT_EQ(prompts.Shown.first(), "Open: *.lib|" + NetworkDataPath.Str());
   EXPECT_EQ(prompts.Shown.size(), 5);
   EXPECT_EQ(LibFuncCount, 3);
@@ -80,7 +81,7 @@ TEST_F(NamesCommandsTest, SetLibraryAndUserNamesFromChosenFiles) {
 
   prompts.Shown.clear();
   Choose("/user/a_sixteen_char_n.zep");
-  form->AddUser->trigger();
+  Probe(form).AddUser()->trigger();
   EXPECT_EQ(prompts.Shown, QStringList{"Open: *.zep|" + NetworkDataPath.Str()});
   EXPECT_EQ(UserFuncCount, 1);
   EXPECT_EQ(UserFuncName[1].Str(), "a_sixteen_char_");
@@ -89,16 +90,16 @@ TEST_F(NamesCommandsTest, SetLibraryAndUserNamesFromChosenFiles) {
   // While the properties dialog shows, neither command runs.
   EditDialogOpen = true;
   prompts.Shown.clear();
-  form->AddLib->trigger();
-  form->AddUser->trigger();
+  Probe(form).AddLib()->trigger();
+  Probe(form).AddUser()->trigger();
   EXPECT_TRUE(prompts.Shown.isEmpty());
 }
 
 TEST_F(NamesCommandsTest, FullListsRefuseWithTheirMessages) {
   LibFuncCount = MaxLibFunc;
   UserFuncCount = MaxUserFunc;
-  form->AddLib->trigger();
-  form->AddUser->trigger();
+  Probe(form).AddLib()->trigger();
+  Probe(form).AddUser()->trigger();
   EXPECT_EQ(prompts.Shown, (QStringList{"Warning: Sorry! The system cannot append any more Library !",
                                         "Warning: Sorry! The system cannot append any more Funtion !"}));
 }
@@ -106,7 +107,7 @@ TEST_F(NamesCommandsTest, FullListsRefuseWithTheirMessages) {
 TEST_F(NamesCommandsTest, SetBuiltInLibraryNamesFromAListFile) {
   EditDialogOpen = true;  // this command does not wait for the dialog
   Choose(WriteList("$ built in\r\n\r\n  mul  \r\nMUL\r\nadd\r\n"));
-  form->AddBuiltin->trigger();
+  Probe(form).AddBuiltin()->trigger();
   EXPECT_EQ(prompts.Shown, QStringList{"Open: *.lst|" + BuiltDataPath.Str()});
   EXPECT_EQ(LibFuncCount, 2);
   EXPECT_EQ(LibFuncName[1].Str(), "mul");
@@ -117,7 +118,7 @@ TEST_F(NamesCommandsTest, SetBuiltInLibraryNamesFromAListFile) {
   LibFuncCount = MaxLibFunc - 1;
   prompts.Shown.clear();
   Choose(WriteList("one\r\ntwo\r\nthree\r\n"));
-  form->AddBuiltin->trigger();
+  Probe(form).AddBuiltin()->trigger();
   EXPECT_EQ(LibFuncCount, MaxLibFunc);
   EXPECT_EQ(LibFuncName[MaxLibFunc].Str(), "one");
   EXPECT_EQ(prompts.Shown.last(), "Warning: Sorry! The system cannot append any more Library !");
@@ -125,11 +126,11 @@ TEST_F(NamesCommandsTest, SetBuiltInLibraryNamesFromAListFile) {
   // A file that cannot be opened ends the command in the error box.
   prompts.Shown.clear();
   Choose(tmp.File("missing.lst"));
-  form->AddBuiltin->trigger();
+  Probe(form).AddBuiltin()->trigger();
   ASSERT_EQ(prompts.Shown.size(), 2);
   EXPECT_TRUE(prompts.Shown[1].startsWith("Error: Cannot open file")) << prompts.Shown[1].toStdString();
   Cancel();
-  form->AddBuiltin->trigger();
+  Probe(form).AddBuiltin()->trigger();
   EXPECT_EQ(LibFuncCount, MaxLibFunc);
 }
 
@@ -139,17 +140,17 @@ TEST_F(NamesCommandsTest, DeletingNamesThroughThePanel) {
   AddZEP("c", 3);
   AddZEP("u1", 101);
   AddZEP("u1", 101);
-  form->DeleteName->trigger();
-  EXPECT_FALSE(form->DelPnl->isHidden());
+  Probe(form).DeleteName()->trigger();
+  EXPECT_FALSE(Probe(form).DelPnl()->isHidden());
   EXPECT_EQ(Entries(), (QStringList{"u1", "b", "a", "b", "c"}));
   // The panel fills green around its buttons and list, not with the canvas's white.
-  const QImage panel = form->DelPnl->grab().toImage();
+  const QImage panel = Probe(form).DelPnl()->grab().toImage();
   EXPECT_EQ(panel.size(), QSize(116, 141));
   for (const QPoint p : {QPoint(1, 1), QPoint(58, 28), QPoint(114, 139)})
     EXPECT_EQ(panel.pixelColor(p), QColor(0, 128, 0)) << p.x() << "," << p.y();
 
   // Nothing chosen: nothing changes, and the user is told why.
-  QTest::mouseClick(form->NameDel, Qt::LeftButton);
+  QTest::mouseClick(Probe(form).NameDel(), Qt::LeftButton);
   EXPECT_EQ(prompts.Shown, QStringList{"Warning: No name is chosen. Click a name in the list first, then press Delete."});
   EXPECT_EQ(Entries().size(), 5);
   EXPECT_FALSE(Edited);
@@ -183,10 +184,10 @@ TEST_F(NamesCommandsTest, DeletingNamesThroughThePanel) {
     EXPECT_EQ(ZEPLink[z].FuncCode, 0);
   }
   EXPECT_TRUE(Edited);
-  EXPECT_FALSE(form->DelPnl->isHidden());
+  EXPECT_FALSE(Probe(form).DelPnl()->isHidden());
 
-  QTest::mouseClick(form->CancelDel, Qt::LeftButton);
-  EXPECT_TRUE(form->DelPnl->isHidden());
+  QTest::mouseClick(Probe(form).CancelDel(), Qt::LeftButton);
+  EXPECT_TRUE(Probe(form).DelPnl()->isHidden());
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "model/NetDef.h"
 #include "netfile/NetWriter.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -91,15 +92,15 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
       {"New", true, [](NetChangeTest& t) {
          t.prompts.Answers = {Answer::No};
          t.prompts.Files = {std::nullopt};  // the save it offers is cancelled
-         t.form->New->trigger();
+         Probe(t.form).New()->trigger();
        }, {"New: "}, false},
-      {"Append Dot", false, [](NetChangeTest& t) { t.form->AddDot->trigger(); }, {"Append: Append Dot 1"}, true},
+      {"Append Dot", false, [](NetChangeTest& t) { Probe(t.form).AddDot()->trigger(); }, {"Append: Append Dot 1"}, true},
       {"place with the pointer", false, [](NetChangeTest& t) { t.form->PaintBoxMouseUp(Qt::LeftButton, 400, 400); },
        {"Place: Move Dot 1"}, true},
       {"Delete Element", false, [](NetChangeTest& t) {
          CurDot = 1;
          t.prompts.Answers = {Answer::Ok};
-         t.form->DeleteElement->trigger();
+         Probe(t.form).DeleteElement()->trigger();
        }, {"Delete: Delete Dot 1"}, true},
       {"Save and Exit", false, [](NetChangeTest& t) { t.EditZEP1("Mix"); }, {"Properties: Properties of ZEP New"}, true},
       {"Save and Exit unchanged", false, [](NetChangeTest& t) { t.EditZEP1(QString()); }, {}, false},
@@ -111,36 +112,36 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
        }, {}, false},
       {"Set Library Name", false, [](NetChangeTest& t) {
          t.prompts.Files = {QStringLiteral("/lib/adder.lib")};
-         t.form->AddLib->trigger();
+         Probe(t.form).AddLib()->trigger();
        }, {"NameAdd: Add Library Name adder"}, true},
       {"Set Library Name listed", false, [](NetChangeTest& t) {
          t.prompts.Files = {QStringLiteral("/lib/adder.lib")};
-         t.form->AddLib->trigger();
+         Probe(t.form).AddLib()->trigger();
        }, {}, false},
       {"Set User Function Name", false, [](NetChangeTest& t) {
          t.prompts.Files = {QStringLiteral("/zep/filter.zep")};
-         t.form->AddUser->trigger();
+         Probe(t.form).AddUser()->trigger();
        }, {"NameAdd: Add User Function Name filter"}, true},
       {"Set Built in Library Name", false, [](NetChangeTest& t) {
          t.prompts.Files = {t.WriteFile("built.lst", "mul\r\nadd\r\n")};
-         t.form->AddBuiltin->trigger();
+         Probe(t.form).AddBuiltin()->trigger();
        }, {"NameAdd: Import Library Names built.lst"}, true},
       {"Delete Func/Lib Name", false, [](NetChangeTest& t) {
-         t.form->DeleteName->trigger();
-         t.form->DelList->setCurrentItem(t.form->DelList->findItems("adder", Qt::MatchExactly).first());
-         QTest::mouseClick(t.form->NameDel, Qt::LeftButton);
+         Probe(t.form).DeleteName()->trigger();
+         Probe(t.form).DelList()->setCurrentItem(Probe(t.form).DelList()->findItems("adder", Qt::MatchExactly).first());
+         QTest::mouseClick(Probe(t.form).NameDel(), Qt::LeftButton);
        }, {"NameDelete: Delete Name adder"}, true},
       {"Load", true, [](NetChangeTest& t) {
          const QString path = t.tmp.File("saved.net");
          WriteNetFile(path, QDate(2024, 5, 6));
          t.prompts.Answers = {Answer::No};
          t.prompts.Files = {path};
-         t.form->Load->trigger();
+         Probe(t.form).Load()->trigger();
        }, {"Load: "}, false},
       {"Exit w/o Saving on routes as a file drew them", false, [](NetChangeTest& t) {
          t.prompts.Files = {t.WriteFile("drawn.net", "[ZEP]\r\nNew = 8,8,3,Non,InPut1,Input2\r\n[InData]\r\n"
                                                     "Input1 = 0,5\r\nInput2 = 0,11\r\n[Connection]\r\nNew-A = (1,1)(1,9)\r\n")};
-         t.form->Load->trigger();
+         Probe(t.form).Load()->trigger();
          CurZEP = 1;
          t.dialog->ShowForSelection();
          QTest::mouseClick(t.dialog->ExitBtn, Qt::LeftButton);
@@ -158,9 +159,9 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
     EXPECT_TRUE(prompts.Shown.filter("Error").isEmpty()) << prompts.Shown.join('\n').toStdString();
   }
   // Load and New leave Save and Print Net offered, and nothing picked.
-  EXPECT_TRUE(form->Save->isEnabled());
-  EXPECT_TRUE(form->DrawOnPaper->isEnabled());
-  EXPECT_FALSE(form->DeleteBtn->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
+  EXPECT_TRUE(Probe(form).DrawOnPaper()->isEnabled());
+  EXPECT_FALSE(Probe(form).DeleteBtn()->isEnabled());
 }
 
 }  // namespace

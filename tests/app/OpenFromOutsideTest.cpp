@@ -16,6 +16,7 @@
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
@@ -43,7 +44,7 @@ protected:
   QStringList RecentItems() {
     form->RefreshRecentNets();
     QStringList items;
-    for (QAction* item : form->RecentNets->actions())
+    for (QAction* item : Probe(form).RecentNets()->actions())
       items.append((item->isEnabled() ? "" : "(grey) ") + item->text());
     return items;
   }
@@ -71,7 +72,7 @@ TEST_F(OpenFromOutside, ANetNamedAtStartLoadsWhenStartIsPressed) {
   EXPECT_EQ(ZEPCount, 1);
   EXPECT_EQ(InputCount, 2);
   EXPECT_EQ(ZEPLink[1].OutIndex, 1);
-  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
   EXPECT_TRUE(prompts.Shown.isEmpty()) << prompts.Shown.join('\n').toStdString();
   EXPECT_EQ(IniRecent(1), data.File("start.net"));
 
@@ -110,8 +111,8 @@ TEST_F(OpenFromOutside, ANetThatCannotBeLoadedGivesTheErrorAndTheProgramGoesOn) 
 }
 
 TEST_F(OpenFromOutside, RecentNetsKeepsTheLastEightNewestFirst) {
-  EXPECT_FALSE(form->RecentNets->isEnabled());
-  EXPECT_EQ(form->RecentNets->title(), "Recent Nets");
+  EXPECT_FALSE(Probe(form).RecentNets()->isEnabled());
+  EXPECT_EQ(Probe(form).RecentNets()->title(), "Recent Nets");
   QStringList paths;
   for (int i = 1; i <= 9; ++i) paths.append(Net(QStringLiteral("net%1.net").arg(i)));
   for (const QString& path : paths) form->OpenNet(path);
@@ -127,12 +128,12 @@ TEST_F(OpenFromOutside, RecentNetsKeepsTheLastEightNewestFirst) {
   QStringList shown = expected;
   shown[3] = "(grey) " + shown[3];
   ASSERT_EQ(RecentItems(), shown);
-  EXPECT_TRUE(form->RecentNets->isEnabled());
+  EXPECT_TRUE(Probe(form).RecentNets()->isEnabled());
 
   // Choosing an item loads it as Load does, the save question included.
   Edited = true;
   prompts.Answers = {Answer::No};
-  form->RecentNets->actions()[2]->trigger();  // the list above is whole
+  Probe(form).RecentNets()->actions()[2]->trigger();  // the list above is whole
   EXPECT_EQ(prompts.Shown.last(), "YesNoCancel: Do you save the current net first ?");
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + paths[8]);
   EXPECT_FALSE(Edited);

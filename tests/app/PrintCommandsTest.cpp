@@ -12,6 +12,7 @@
 #include "printing/PrintSampleNet.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -62,7 +63,7 @@ TEST_F(PrintCommands, OrientationAndPageGiveResolutionAndOffsets) {
     RecordingSurface page(c.ppi);
     FakePrinter device(page, c.ppi, c.width, c.height);
     form->SetPrinter(&device);
-    form->HVRadio->SetItemIndex(c.radio);
+    Probe(form).HVRadio()->SetItemIndex(c.radio);
     PrintNet();
     EXPECT_EQ(device.Calls, (QStringList{"Dialog", c.orientation, c.pageHeight, "BeginDoc", "EndDoc"}));
     EXPECT_EQ(page.Matching("Ellipse"), QStringList{c.circle}) << c.circle;
@@ -71,8 +72,8 @@ TEST_F(PrintCommands, OrientationAndPageGiveResolutionAndOffsets) {
 }
 
 TEST_F(PrintCommands, OffsetsComeFromTheToolPanel) {
-  form->HEdit->setText("0");
-  form->VEdit->setText("-100");
+  Probe(form).HEdit()->setText("0");
+  Probe(form).VEdit()->setText("-100");
   PrintNet();
   // u = 48, r = 96; OV = -1181.
   EXPECT_EQ(surface.Matching("Ellipse"), QStringList{"Ellipse 384,-893,576,-701"});
@@ -80,18 +81,18 @@ TEST_F(PrintCommands, OffsetsComeFromTheToolPanel) {
 }
 
 TEST_F(PrintCommands, TextThatIsNoIntegerStopsBeforeThePage) {
-  form->HVRadio->SetItemIndex(1);
+  Probe(form).HVRadio()->SetItemIndex(1);
   for (const QString& bad : {QStringLiteral("1O"), QStringLiteral(""), QStringLiteral("10 ")}) {
     printer.Calls.clear();
     prompts.Shown.clear();
-    form->HEdit->setText(bad);
+    Probe(form).HEdit()->setText(bad);
     PrintNet();
     EXPECT_EQ(prompts.Shown, QStringList{"Error: '" + bad + "' is not a valid integer value"});
     EXPECT_EQ(printer.Calls, (QStringList{"Dialog", "Orientation Portrait", "PageHeight 3508"}));
     EXPECT_EQ(printer.Orientation, PageOrientation::Portrait);
   }
-  form->HEdit->setText("10");
-  form->VEdit->setText("x");
+  Probe(form).HEdit()->setText("10");
+  Probe(form).VEdit()->setText("x");
   PrintNet();
   EXPECT_EQ(prompts.Shown.last(), "Error: 'x' is not a valid integer value");
   EXPECT_TRUE(surface.Calls.isEmpty());
@@ -99,7 +100,7 @@ TEST_F(PrintCommands, TextThatIsNoIntegerStopsBeforeThePage) {
 
 TEST_F(PrintCommands, CancelledDialogPrintsNothing) {
   printer.AcceptDialog = false;
-  form->HEdit->setText("junk");
+  Probe(form).HEdit()->setText("junk");
   PrintNet();
   Guard(form->Ask(), [this] { form->FormPrintClick(); });
   EXPECT_EQ(printer.Calls, (QStringList{"Dialog", "Dialog"}));
@@ -110,8 +111,8 @@ TEST_F(PrintCommands, CancelledDialogPrintsNothing) {
 TEST_F(PrintCommands, PrintFormPrintsTheClientAreaScaledToThePrinter) {
   NetFileName = "loop.net";
   form->resize(800, 600);
-  form->HVRadio->SetItemIndex(1);
-  form->HEdit->setText("junk");  // the offsets are not used
+  Probe(form).HVRadio()->SetItemIndex(1);
+  Probe(form).HEdit()->setText("junk");  // the offsets are not used
   printer.PpiX = 600;
   Guard(form->Ask(), [this] { form->FormPrintClick(); });
   QWidget* client = form->centralWidget();
@@ -128,18 +129,18 @@ TEST_F(PrintCommands, F3OnlyOnceEnabledF4Always) {
   form->show();
   form->setEnabled(true);
   form->activateWindow();
-  form->HEdit->setFocus();
-  ASSERT_FALSE(form->DrawOnPaper->isEnabled());
-  QTest::keyClick(form->HEdit, Qt::Key_F3);
+  Probe(form).HEdit()->setFocus();
+  ASSERT_FALSE(Probe(form).DrawOnPaper()->isEnabled());
+  QTest::keyClick(Probe(form).HEdit(), Qt::Key_F3);
   EXPECT_TRUE(printer.Calls.isEmpty());
-  QTest::keyClick(form->HEdit, Qt::Key_F4);
+  QTest::keyClick(Probe(form).HEdit(), Qt::Key_F4);
   ASSERT_EQ(printer.Calls.size(), 2);
   EXPECT_TRUE(printer.Calls[1].startsWith("Image "));
 
   printer.Calls.clear();
-  form->DrawOnPaper->setEnabled(true);  // as after loading or starting a net
-  QTest::keyClick(form->HEdit, Qt::Key_F3);
+  Probe(form).DrawOnPaper()->setEnabled(true);  // as after loading or starting a net
+  QTest::keyClick(Probe(form).HEdit(), Qt::Key_F3);
   EXPECT_EQ(printer.Calls.first(), "Dialog");
   EXPECT_EQ(printer.Calls.last(), "EndDoc");
-  EXPECT_EQ(form->HEdit->text(), "10");  // the key did not reach the edit
+  EXPECT_EQ(Probe(form).HEdit()->text(), "10");  // the key did not reach the edit
 }

@@ -16,6 +16,7 @@
 #include "platform/Guard.h"
 #include "netfile/RecoveryCopy.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
@@ -101,7 +102,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + Example + "*");  // unsaved, and marked so
   EXPECT_EQ(NetFileName, "all-kinds.net");
   EXPECT_TRUE(Edited);
-  EXPECT_TRUE(form->Save->isEnabled());
+  EXPECT_TRUE(Probe(form).Save()->isEnabled());
   // The killed program's copy is gone; this program keeps its own of the restored net.
   EXPECT_EQ(Copies(), QStringList{QFileInfo(form->Document().Recovery().CopyPath()).fileName()});
 

@@ -17,6 +17,7 @@
 #include "netfile/NetWriter.h"
 #include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/ShownTitle.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
@@ -110,7 +111,7 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
       {"Delete Name Sqrt",
        [](TNetForm& form, ScriptedPrompts&) {
          form.DeleteNameClick();
-         form.DelList->findItems(QStringLiteral("Sqrt"), Qt::MatchExactly).first()->setSelected(true);
+         Probe(form).DelList()->findItems(QStringLiteral("Sqrt"), Qt::MatchExactly).first()->setSelected(true);
          form.NameDelClick();
        }},
   };
@@ -119,14 +120,14 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
     LoadExample();
     const QByteArray before = SavedBytes();
     const TNetTables tablesBefore = NetTables;
-    EXPECT_FALSE(form->Undo->isEnabled());
+    EXPECT_FALSE(Probe(form).Undo()->isEnabled());
     Run([&] { step.Take(*form, prompts); });
     const QByteArray after = SavedBytes();
     ASSERT_NE(after, before);
     EXPECT_TRUE(Edited);
-    EXPECT_EQ(form->Undo->text(), QStringLiteral("Undo ") + step.Caption);
-    EXPECT_EQ(form->Redo->text(), "Redo");
-    EXPECT_FALSE(form->Redo->isEnabled());
+    EXPECT_EQ(Probe(form).Undo()->text(), QStringLiteral("Undo ") + step.Caption);
+    EXPECT_EQ(Probe(form).Redo()->text(), "Redo");
+    EXPECT_FALSE(Probe(form).Redo()->isEnabled());
 
     Run([&] { form->UndoClick(); });
     EXPECT_EQ(SavedBytes(), before);
@@ -134,9 +135,9 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
     EXPECT_FALSE(Edited);
     EXPECT_FALSE(Picked);
     EXPECT_EQ(CurZEP + CurInput + CurOutput + CurComment + CurDot, 0);
-    EXPECT_EQ(form->Undo->text(), "Undo");
-    EXPECT_FALSE(form->Undo->isEnabled());
-    EXPECT_EQ(form->Redo->text(), QStringLiteral("Redo ") + step.Caption);
+    EXPECT_EQ(Probe(form).Undo()->text(), "Undo");
+    EXPECT_FALSE(Probe(form).Undo()->isEnabled());
+    EXPECT_EQ(Probe(form).Redo()->text(), QStringLiteral("Redo ") + step.Caption);
 
     Run([&] { form->RedoClick(); });
     EXPECT_EQ(SavedBytes(), after);
@@ -182,7 +183,7 @@ TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
   Run([&] { form->UndoClick(); });
   Run([&] { form->UndoClick(); });
   Run([&] { form->AddComClick(); });
-  EXPECT_FALSE(form->Redo->isEnabled());
+  EXPECT_FALSE(Probe(form).Redo()->isEnabled());
   ExpectEdited(true);
   Run([&] { form->UndoClick(); });
   ExpectEdited(true);
@@ -197,8 +198,8 @@ TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
 
   // Load starts a fresh history.
   LoadExample();
-  EXPECT_FALSE(form->Undo->isEnabled());
-  EXPECT_FALSE(form->Redo->isEnabled());
+  EXPECT_FALSE(Probe(form).Undo()->isEnabled());
+  EXPECT_FALSE(Probe(form).Redo()->isEnabled());
 }
 
 }  // namespace

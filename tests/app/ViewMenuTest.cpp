@@ -13,6 +13,7 @@
 #include "app/PaintBox.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -32,8 +33,8 @@ protected:
   // Runs a menu item as the user's click does.
   void Click(QAction* item) { item->trigger(); }
 
-  QSize PaintArea() const { return form->PaintBox->size(); }
-  QString Caption() const { return form->CanvasSize->title(); }
+  QSize PaintArea() const { return Probe(form).PaintBox()->size(); }
+  QString Caption() const { return Probe(form).CanvasSize()->title(); }
 
   TempDir tmp;
   ScriptedPrompts prompts;
@@ -41,17 +42,17 @@ protected:
 };
 
 TEST_F(ViewMenuTest, ScaleStepsAndTheirItems) {
-  EXPECT_EQ(form->Mult->text(), "Magnify (Page Up)");
-  EXPECT_EQ(form->Divide->text(), "Reduce (Page Down)");
-  EXPECT_EQ(form->Mult->toolTip(), "Page Up");
-  EXPECT_EQ(form->Divide->toolTip(), "Page Down");
+  EXPECT_EQ(Probe(form).Mult()->text(), "Magnify (Page Up)");
+  EXPECT_EQ(Probe(form).Divide()->text(), "Reduce (Page Down)");
+  EXPECT_EQ(Probe(form).Mult()->toolTip(), "Page Up");
+  EXPECT_EQ(Probe(form).Divide()->toolTip(), "Page Down");
   ASSERT_EQ(Scale, 2);
   EXPECT_EQ(PaintArea(), QSize(3200, 3200));
 
-  Click(form->Mult);  // 2 → 1 disables itself
+  Click(Probe(form).Mult());  // 2 → 1 disables itself
   EXPECT_EQ(Scale, 1);
-  EXPECT_FALSE(form->Mult->isEnabled());
-  EXPECT_TRUE(form->Divide->isEnabled());
+  EXPECT_FALSE(Probe(form).Mult()->isEnabled());
+  EXPECT_TRUE(Probe(form).Divide()->isEnabled());
   EXPECT_EQ(PaintArea(), QSize(4000, 4000));
   form->MultClick();  // a further step changes nothing
   EXPECT_EQ(Scale, 1);
@@ -60,12 +61,12 @@ TEST_F(ViewMenuTest, ScaleStepsAndTheirItems) {
   const struct { int scale, pitch; bool magnify, reduce; } steps[] = {
       {2, 16, true, true}, {3, 12, true, true}, {4, 9, true, true}, {5, 7, true, true}, {6, 5, true, false}};
   for (const auto& s : steps) {
-    Click(form->Divide);
+    Click(Probe(form).Divide());
     EXPECT_EQ(Scale, s.scale);
     EXPECT_EQ(Pitch, s.pitch);
     EXPECT_EQ(PaintArea(), QSize(200 * s.pitch, 200 * s.pitch));
-    EXPECT_EQ(form->Mult->isEnabled(), s.magnify) << s.scale;
-    EXPECT_EQ(form->Divide->isEnabled(), s.reduce) << s.scale;
+    EXPECT_EQ(Probe(form).Mult()->isEnabled(), s.magnify) << s.scale;
+    EXPECT_EQ(Probe(form).Divide()->isEnabled(), s.reduce) << s.scale;
   }
   EXPECT_TRUE(NumberView);
   EXPECT_EQ(DrawFontName.Str(), "Small Fonts");
@@ -73,10 +74,10 @@ TEST_F(ViewMenuTest, ScaleStepsAndTheirItems) {
   form->DivideClick();
   EXPECT_EQ(Scale, 6);
 
-  Click(form->Original);
+  Click(Probe(form).Original());
   EXPECT_EQ(Scale, 2);
-  EXPECT_TRUE(form->Mult->isEnabled());
-  EXPECT_TRUE(form->Divide->isEnabled());
+  EXPECT_TRUE(Probe(form).Mult()->isEnabled());
+  EXPECT_TRUE(Probe(form).Divide()->isEnabled());
   EXPECT_FALSE(NumberView);
   EXPECT_EQ(PaintArea(), QSize(3200, 3200));
 }
@@ -85,10 +86,10 @@ TEST_F(ViewMenuTest, PageKeysStepTheScale) {
   form->setEnabled(true);  // as "Start" leaves it
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  QTest::keyClick(form->ScrollBox, Qt::Key_PageUp);
+  QTest::keyClick(Probe(form).ScrollBox(), Qt::Key_PageUp);
   EXPECT_EQ(Scale, 1);
-  QTest::keyClick(form->ScrollBox, Qt::Key_PageDown);
-  QTest::keyClick(form->ScrollBox, Qt::Key_PageDown);
+  QTest::keyClick(Probe(form).ScrollBox(), Qt::Key_PageDown);
+  QTest::keyClick(Probe(form).ScrollBox(), Qt::Key_PageDown);
   EXPECT_EQ(Scale, 3);
 }
 
@@ -96,10 +97,10 @@ TEST_F(ViewMenuTest, WheelScrollsAndCtrlWheelStepsTheScaleAroundThePointer) {
   form->setEnabled(true);
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  QScrollBar* across = form->ScrollBox->horizontalScrollBar();
-  QScrollBar* down = form->ScrollBox->verticalScrollBar();
+  QScrollBar* across = Probe(form).ScrollBox()->horizontalScrollBar();
+  QScrollBar* down = Probe(form).ScrollBox()->verticalScrollBar();
   // A turn of the wheel with the pointer at (200, 150) of the canvas's viewport.
-  QWidget* viewport = form->ScrollBox->viewport();
+  QWidget* viewport = Probe(form).ScrollBox()->viewport();
   const auto turn = [&](int angle, Qt::KeyboardModifiers modifiers) {
     const QPointF at(200, 150);
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, modifiers,
@@ -131,55 +132,55 @@ TEST_F(ViewMenuTest, WheelScrollsAndCtrlWheelStepsTheScaleAroundThePointer) {
     EXPECT_NEAR((200 + across->value()) / double(Pitch), grid.x(), 0.5 / Pitch) << Scale;
     EXPECT_NEAR((150 + down->value()) / double(Pitch), grid.y(), 0.5 / Pitch) << Scale;
   }
-  EXPECT_TRUE(form->Mult->isEnabled());
+  EXPECT_TRUE(Probe(form).Mult()->isEnabled());
 }
 
 TEST_F(ViewMenuTest, AtStartBothScaleItemsAreEnabledWhateverTheScale) {
   form = CreatedForm(tmp.Path(), &prompts);
   Scale = 6;
   form->ApplyScale();
-  EXPECT_TRUE(form->Mult->isEnabled());
-  EXPECT_TRUE(form->Divide->isEnabled());
+  EXPECT_TRUE(Probe(form).Mult()->isEnabled());
+  EXPECT_TRUE(Probe(form).Divide()->isEnabled());
   form->DivideClick();  // at the limit the click only disables the item
   EXPECT_EQ(Scale, 6);
-  EXPECT_FALSE(form->Divide->isEnabled());
+  EXPECT_FALSE(Probe(form).Divide()->isEnabled());
 }
 
 TEST_F(ViewMenuTest, MonochromeToggles) {
   EXPECT_FALSE(BWMode);
-  Click(form->BWModeItem);
+  Click(Probe(form).BWModeItem());
   EXPECT_TRUE(BWMode);
-  EXPECT_TRUE(form->BWModeItem->isChecked());
+  EXPECT_TRUE(Probe(form).BWModeItem()->isChecked());
   form->BWModeClick();
   EXPECT_FALSE(BWMode);
-  EXPECT_FALSE(form->BWModeItem->isChecked());
+  EXPECT_FALSE(Probe(form).BWModeItem()->isChecked());
 }
 
 TEST_F(ViewMenuTest, CanvasWidthSteps) {
   EXPECT_EQ(Caption(), "200*200, change");
-  for (int i = 0; i < 15; ++i) Click(form->HIncrease);
+  for (int i = 0; i < 15; ++i) Click(Probe(form).HIncrease());
   EXPECT_EQ(CanvasWidth, 950);
-  EXPECT_TRUE(form->HIncrease->isEnabled());
-  Click(form->HIncrease);  // 950 → 1000 disables itself
+  EXPECT_TRUE(Probe(form).HIncrease()->isEnabled());
+  Click(Probe(form).HIncrease());  // 950 → 1000 disables itself
   EXPECT_EQ(CanvasWidth, 1000);
-  EXPECT_FALSE(form->HIncrease->isEnabled());
-  EXPECT_TRUE(form->HDecrease->isEnabled());
+  EXPECT_FALSE(Probe(form).HIncrease()->isEnabled());
+  EXPECT_TRUE(Probe(form).HDecrease()->isEnabled());
   EXPECT_EQ(Caption(), "1000*200, change");
   EXPECT_EQ(PaintArea(), QSize(16000, 3200));
 
   // At 1000 the guard fails: the width and the caption stay, the area is sized again.
-  form->CanvasSize->setTitle("left alone");
+  Probe(form).CanvasSize()->setTitle("left alone");
   form->HIncreaseClick();
   EXPECT_EQ(CanvasWidth, 1000);
   EXPECT_EQ(Caption(), "left alone");
 
-  for (int i = 0; i < 17; ++i) Click(form->HDecrease);
+  for (int i = 0; i < 17; ++i) Click(Probe(form).HDecrease());
   EXPECT_EQ(CanvasWidth, 150);
-  EXPECT_TRUE(form->HDecrease->isEnabled());
-  EXPECT_TRUE(form->HIncrease->isEnabled());
-  Click(form->HDecrease);  // 150 → 100 disables itself
+  EXPECT_TRUE(Probe(form).HDecrease()->isEnabled());
+  EXPECT_TRUE(Probe(form).HIncrease()->isEnabled());
+  Click(Probe(form).HDecrease());  // 150 → 100 disables itself
   EXPECT_EQ(CanvasWidth, 100);
-  EXPECT_FALSE(form->HDecrease->isEnabled());
+  EXPECT_FALSE(Probe(form).HDecrease()->isEnabled());
   EXPECT_EQ(Caption(), "100*200, change");
   form->HDecreaseClick();
   EXPECT_EQ(CanvasWidth, 100);
@@ -187,25 +188,25 @@ TEST_F(ViewMenuTest, CanvasWidthSteps) {
 }
 
 TEST_F(ViewMenuTest, CanvasHeightStepsAndDefault) {
-  Click(form->VIncrease);
+  Click(Probe(form).VIncrease());
   EXPECT_EQ(CanvasHeight, 250);
   EXPECT_EQ(Caption(), "200*250, change");
   EXPECT_EQ(PaintArea(), QSize(3200, 4000));
-  Click(form->VDecrease);
-  Click(form->VDecrease);
+  Click(Probe(form).VDecrease());
+  Click(Probe(form).VDecrease());
   EXPECT_EQ(CanvasHeight, 150);
-  Click(form->VDecrease);
+  Click(Probe(form).VDecrease());
   EXPECT_EQ(CanvasHeight, 100);
-  EXPECT_FALSE(form->VDecrease->isEnabled());
+  EXPECT_FALSE(Probe(form).VDecrease()->isEnabled());
   EXPECT_EQ(CanvasWidth, 200);  // the width items are untouched
-  EXPECT_TRUE(form->HDecrease->isEnabled());
+  EXPECT_TRUE(Probe(form).HDecrease()->isEnabled());
 
   CanvasWidth = 1000;
-  form->HIncrease->setEnabled(false);
-  Click(form->DefaultSize);
+  Probe(form).HIncrease()->setEnabled(false);
+  Click(Probe(form).DefaultSize());
   EXPECT_EQ(CanvasWidth, 200);
   EXPECT_EQ(CanvasHeight, 200);
-  for (QAction* item : {form->HIncrease, form->VIncrease, form->HDecrease, form->VDecrease})
+  for (QAction* item : {Probe(form).HIncrease(), Probe(form).VIncrease(), Probe(form).HDecrease(), Probe(form).VDecrease()})
     EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
   EXPECT_EQ(Caption(), "200*200, change");
   EXPECT_EQ(PaintArea(), QSize(3200, 3200));
@@ -214,24 +215,24 @@ TEST_F(ViewMenuTest, CanvasHeightStepsAndDefault) {
 TEST_F(ViewMenuTest, AdjustSizeToData) {
   ZEPCount = 1;
   ZEPPos[1] = {230, 140, 3};
-  Click(form->HDecrease);
-  Click(form->HDecrease);  // 100 stops the item
-  ASSERT_FALSE(form->HDecrease->isEnabled());
-  Click(form->AdjustSize);
+  Click(Probe(form).HDecrease());
+  Click(Probe(form).HDecrease());  // 100 stops the item
+  ASSERT_FALSE(Probe(form).HDecrease()->isEnabled());
+  Click(Probe(form).AdjustSize());
   EXPECT_EQ(CanvasWidth, 250);
   EXPECT_EQ(CanvasHeight, 150);
   EXPECT_EQ(Caption(), "250*150, change");
   EXPECT_EQ(PaintArea(), QSize(4000, 2400));
-  EXPECT_FALSE(form->HDecrease->isEnabled());  // enabled states stay as they were
+  EXPECT_FALSE(Probe(form).HDecrease()->isEnabled());  // enabled states stay as they were
 
   ZEPCount = 0;
-  Click(form->AdjustSize);
+  Click(Probe(form).AdjustSize());
   EXPECT_EQ(Caption(), "100*100, change");
   ZEPCount = 1;
   ZEPPos[1] = {999, 998, 3};
-  Click(form->AdjustSize);
+  Click(Probe(form).AdjustSize());
   EXPECT_EQ(Caption(), "1000*1000, change");
-  EXPECT_TRUE(form->HIncrease->isEnabled());
+  EXPECT_TRUE(Probe(form).HIncrease()->isEnabled());
   form->HIncreaseClick();  // the guard keeps the width within 1000
   EXPECT_EQ(CanvasWidth, 1000);
 }
@@ -255,7 +256,7 @@ TEST_F(ViewMenuTest, ARepaintRecordsTheLabelBoxesOnAndOffScreen) {
   form->PaintBoxPaint();
   EXPECT_EQ(InputBox[1], offScreen);
 
-  Click(form->Mult);  // Scale 1: 13 points at 96 pixels per inch, h = 17
+  Click(Probe(form).Mult());  // Scale 1: 13 points at 96 pixels per inch, h = 17
   EXPECT_EQ(InputBox[1].Top, 200 - 17 - 3);
   EXPECT_EQ(InputBox[1].Left, 103);
 }

@@ -25,6 +25,7 @@
 #include "platform/UpDown.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedPrompts.h"
+#include "support/NetFormProbe.h"
 #include "support/StartedForm.h"
 #include "support/TempDir.h"
 
@@ -524,8 +525,8 @@ TEST_F(NetEditTest, EditingAComment) {
 TEST_F(NetEditTest, ExitWithoutSavingChangesNothingButEndsTheEdit) {
   const QStringList before = Tables();
   CurDot = 1;
-  form->DeleteBtn->setEnabled(true);
-  form->DragBtn->setEnabled(false);
+  Probe(form).DeleteBtn()->setEnabled(true);
+  Probe(form).DragBtn()->setEnabled(false);
   OpenFor(2, 1);
   Type(dialog->ZEPNameEdit, "Other");
   Type(dialog->FunctionBox, "sub");
@@ -540,8 +541,8 @@ TEST_F(NetEditTest, ExitWithoutSavingChangesNothingButEndsTheEdit) {
   EXPECT_EQ(CurDot, 1);
   EXPECT_FALSE(Picked);
   EXPECT_FALSE(EditDialogOpen);
-  EXPECT_FALSE(form->DeleteBtn->isEnabled());
-  EXPECT_TRUE(form->DragBtn->isEnabled());
+  EXPECT_FALSE(Probe(form).DeleteBtn()->isEnabled());
+  EXPECT_TRUE(Probe(form).DragBtn()->isEnabled());
   EXPECT_FALSE(dialog->ZEPPanel->isVisibleTo(dialog));
   EXPECT_FALSE(dialog->InOutPanel->isVisibleTo(dialog));
   // Closing lays the connections from the links.
@@ -553,14 +554,14 @@ TEST_F(NetEditTest, EitherCloseEndsThePickAndItsFeedbackLikeADelete) {
     SCOPED_TRACE(button->text().toStdString());
     OpenFor(2);
     form->UpdateActions();
-    ASSERT_TRUE(form->DeleteBtn->isEnabled());
-    form->PaintBox->ShowMark({ElementKind::ZEP, 2, MarkLook::PickedByRelease});
-    form->PaintBox->ShowGhost({GhostShape::ZEPCircle, ElementKind::ZEP, 2, {30, 30}});
+    ASSERT_TRUE(Probe(form).DeleteBtn()->isEnabled());
+    Probe(form).PaintBox()->ShowMark({ElementKind::ZEP, 2, MarkLook::PickedByRelease});
+    Probe(form).PaintBox()->ShowGhost({GhostShape::ZEPCircle, ElementKind::ZEP, 2, {30, 30}});
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(form->PaintBox->Marks().isEmpty());
-    EXPECT_FALSE(form->PaintBox->Ghost().has_value());
-    EXPECT_FALSE(form->DeleteBtn->isEnabled());
-    EXPECT_TRUE(form->DragBtn->isEnabled());
+    EXPECT_TRUE(Probe(form).PaintBox()->Marks().isEmpty());
+    EXPECT_FALSE(Probe(form).PaintBox()->Ghost().has_value());
+    EXPECT_FALSE(Probe(form).DeleteBtn()->isEnabled());
+    EXPECT_TRUE(Probe(form).DragBtn()->isEnabled());
   }
 }
 
