@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include "app/NetHome.h"
+#include "app/ViewCommands.h"
 #include "model/NetDef.h"
 #include "platform/Guard.h"
 
@@ -66,7 +67,7 @@ void CanvasWheel::StepScale(int angle, QPointF pointer) {
     const QPointF grid = pointer == anchorPointer_ && scroll == anchorScroll_
                              ? anchorGrid_
                              : (pointer + scroll) / static_cast<double>(oldPitch);
-    Guard(form_->Ask(), [&] { magnify ? form_->MultClick() : form_->DivideClick(); });
+    Guard(form_->Ask(), [&] { magnify ? form_->View().MultClick() : form_->View().DivideClick(); });
     form_->UpdateActions();
     if (Pitch == oldPitch) continue;
     across->setValue(qRound(grid.x() * Pitch - pointer.x()));

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/CanvasPointer.h"
 #include "app/NetHome.h"
 #include "model/NetChange.h"
 #include "platform/Guard.h"
@@ -64,7 +65,7 @@ void FindBar::Open() {
 }
 
 void FindBar::Close() {
-  form_->FocusCanvas();
+  form_->Pointer().FocusCanvas();
   hide();
 }
 
@@ -72,7 +73,7 @@ void FindBar::PickNext(bool backwards) {
   const std::optional<TFound> next = NextMatch(matches_, last_, backwards);
   if (!next) return;
   last_ = next;
-  Guard(form_->Ask(), [&] { form_->PickFoundElement(next->Kind, next->Index); });
+  Guard(form_->Ask(), [&] { form_->Pointer().PickFoundElement(next->Kind, next->Index); });
   // A pick hands the keyboard to the canvas; it stays here for the next Enter.
   field_->setFocus();
   ShowCount();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
+#include "app/CanvasPointer.h"
 #include "app/NetHome.h"
 #include "platform/Guard.h"
 
@@ -32,6 +33,11 @@ void ListPanel::Open() {
   if (list_->count() > 0 && list_->currentRow() < 0) list_->setCurrentRow(0);
 }
 
+void ListPanel::Toggle() {
+  if (isVisible()) close();
+  else Open();
+}
+
 void ListPanel::NetChangedOn() {
   if (isVisible()) Refresh();
 }
@@ -43,14 +49,14 @@ bool ListPanel::Holds(const QObject* watched) {
 }
 
 void ListPanel::PickElement(ElementKind kind, int number) {
-  form_->PickFoundElement(kind, number);
+  form_->Pointer().PickFoundElement(kind, number);
   // A pick hands the keyboard to the canvas; it stays here for the next line.
   list_->setFocus();
 }
 
 void ListPanel::closeEvent(QCloseEvent* event) {
   // Left to itself the keyboard would go on to the next control, a printer offset field.
-  form_->FocusCanvas();
+  form_->Pointer().FocusCanvas();
   QDockWidget::closeEvent(event);
 }
 
@@ -70,7 +76,7 @@ bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (key == Qt::Key_Escape) {
-      form_->FocusCanvas();
+      form_->Pointer().FocusCanvas();
       return true;
     }
   }

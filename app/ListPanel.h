@@ -18,6 +18,8 @@ public:
 
   // Shows the panel with fresh lines and gives the list the keyboard focus.
   void Open();
+  // Opens the panel, or closes it when it shows.
+  void Toggle();
   // Reads the net again; the list and the title follow.
   virtual void Refresh() = 0;
   // The net changed: the lines follow while the panel shows.

@@ -1,31 +1,35 @@
 #include "app/NetHome.h"
 
 #include <QApplication>
-#include <algorithm>
-#include <climits>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
+#include <climits>
 
+#include "app/CanvasPointer.h"
 #include "app/CanvasWheel.h"
 #include "app/CheckPanel.h"
 #include "app/ComparePanel.h"
+#include "app/ElementCommands.h"
+#include "app/FileCommands.h"
 #include "app/FindBar.h"
+#include "app/NameCommands.h"
 #include "app/NetStart.h"
 #include "app/PaintBox.h"
+#include "app/PrintCommands.h"
 #include "app/StatusLine.h"
+#include "app/ViewCommands.h"
 #include "dialogs/NetEdit.h"
 #include "document/NetDocument.h"
 #include "editing/EditMode.h"
@@ -38,14 +42,32 @@
 #include "netfile/RecoveryCopy.h"
 #include "platform/Guard.h"
 #include "platform/QtPrompts.h"
-#include "platform/RadioGroup.h"
 #include "platform/ScreenFit.h"
-#include "platform/UpDown.h"
 #include "platform/WidgetLooks.h"
 
 namespace {
 
 constexpr int IconPanelHeight = 29;
+
+// The first local file among the dropped items; empty when there is none.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+
+// The menu takes its shortcut keys: an enabled item runs, a disabled one drops the key.
+bool TakeMenuShortcut(const QList<QAction*>& items, int key, Qt::KeyboardModifiers modifiers) {
+  const QKeySequence pressed(QKeyCombination(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
+                                             static_cast<Qt::Key>(key)));
+  for (QAction* item : items) {
+    if (!item->shortcuts().contains(pressed)) continue;
+    if (item->isEnabled()) item->trigger();
+    return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -55,35 +77,39 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   setFont(QFont(QStringLiteral("Small Fonts"), 8));
   AppDir = appDir.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : appDir;
   document_ = new TNetDocument(prompts_, this);
-  BuildMenus();
   BuildIconPanel();
   BuildCanvas();
+  files_ = std::make_unique<TFileCommands>(*this);
+  BuildMenus();
   Checks = new CheckPanel(this);
   connect(Checks, &QDockWidget::visibilityChanged, CheckNet, &QAction::setChecked);
   find_ = new FindBar(this, ScrollBox->viewport());
   status_ = new StatusLine(statusBar(), PaintBox, ScrollBox);
   Compare = new ComparePanel(this, PaintBox);
   ShowCaption();
+  setAcceptDrops(true);
   connect(document_, &TNetDocument::IdentityChanged, this, &TNetForm::ShowCaption);
   connect(document_, &TNetDocument::EditedChanged, this, &QWidget::setWindowModified);
-  connect(&document_->History(), &TNetHistory::StateChanged, this, &TNetForm::UpdateEditItems);
-  UpdateEditItems();
+  const auto showHistory = [this] { ShowHistorySteps(document_->History(), Undo, Redo); };
+  connect(&document_->History(), &TNetHistory::StateChanged, this, showHistory);
+  showHistory();
   setGeometry(346, 250, 800, 600);
   setEnabled(false);
   qApp->installEventFilter(this);
   connect(document_, &TNetDocument::Changed, this, [this](const NetChange& change) { NetChangedView(change); });
   connect(document_, &TNetDocument::Saved, Checks, &CheckPanel::NetSaved);
   connect(document_, &TNetDocument::ReloadsOtherwise, Checks, &ListPanel::Open);
-  connect(PaintBox, &PaintBoxWidget::Pressed, this, [this](Qt::MouseButton button, int x, int y) {
-    RunCommand([&] { PaintBoxMouseDown(button, x, y); });
+  TCanvasPointer* pointer = pointer_.get();
+  connect(PaintBox, &PaintBoxWidget::Pressed, this, [this, pointer](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { pointer->PaintBoxMouseDown(button, x, y); });
   });
   connect(PaintBox, &PaintBoxWidget::Moved, this,
-          [this](int x, int y) { RunCommand([&] { PaintBoxMouseMove(x, y); }); });
-  connect(PaintBox, &PaintBoxWidget::Released, this, [this](Qt::MouseButton button, int x, int y) {
-    RunCommand([&] { PaintBoxMouseUp(button, x, y); });
+          [this, pointer](int x, int y) { RunCommand([&] { pointer->PaintBoxMouseMove(x, y); }); });
+  connect(PaintBox, &PaintBoxWidget::Released, this, [this, pointer](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { pointer->PaintBoxMouseUp(button, x, y); });
   });
-  connect(PaintBox, &PaintBoxWidget::DoubleClicked, this, [this](Qt::MouseButton button, int x, int y) {
-    RunCommand([&] { PaintBoxDoubleClick(button, x, y); });
+  connect(PaintBox, &PaintBoxWidget::DoubleClicked, this, [this, pointer](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { pointer->PaintBoxDoubleClick(button, x, y); });
   });
   Guard(Ask(), [this] { FormCreate(); });
   UpdateActions();
@@ -91,12 +117,14 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
 
 TNetForm::~TNetForm() {
   qApp->removeEventFilter(this);
+  // The commands go before the widgets they show on: the document tells this window no more.
+  document_->disconnect(this);
   // The central widget outlives this part of the window while the base classes are torn
   // down; the panels must not hear its last resize events then.
   for (ListPanel* panel : findChildren<ListPanel*>()) centralWidget()->removeEventFilter(panel);
 }
 
-QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::*handler)(),
+QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, std::function<void()> handler,
                            const QKeySequence& shortcut) {
   QAction* action = menu->addAction(caption);
   if (!shortcut.isEmpty()) {
@@ -105,7 +133,7 @@ QAction* TNetForm::AddItem(QMenu* menu, const QString& caption, void (TNetForm::
     action->setShortcutContext(Qt::WidgetShortcut);
     MenuItems.append(action);
   }
-  if (handler) connect(action, &QAction::triggered, this, [this, handler] { RunCommand([&] { (this->*handler)(); }); });
+  if (handler) connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
   return action;
 }
 
@@ -118,7 +146,10 @@ void TNetForm::SetEditForm(TNetEditForm* editForm) {
   editForm_ = editForm;
   if (!editForm_) return;
   editForm_->SetPrompts(prompts_);
-  connect(editForm_, &TNetEditForm::Closed, this, [this] { EditClosed(); });
+  connect(editForm_, &TNetEditForm::Closed, this, [this] {
+    view_->RepaintCanvas();
+    UpdateActions();
+  });
 }
 
 void TNetForm::SetPrompts(Prompts* prompts) {
@@ -131,12 +162,13 @@ void TNetForm::UpdateActions() {
   Save->setEnabled(document_->HasNet());
   SaveInPlace->setEnabled(Save->isEnabled());
   DrawOnPaper->setEnabled(document_->HasNet());
-  Mult->setEnabled(!commands_.MagnifyStopped);
-  Divide->setEnabled(!commands_.ReduceStopped);
-  HIncrease->setEnabled(!commands_.WidthUpStopped);
-  HDecrease->setEnabled(!commands_.WidthDownStopped);
-  VIncrease->setEnabled(!commands_.HeightUpStopped);
-  VDecrease->setEnabled(!commands_.HeightDownStopped);
+  const TViewLimits& limits = view_->Limits();
+  Mult->setEnabled(!limits.MagnifyStopped);
+  Divide->setEnabled(!limits.ReduceStopped);
+  HIncrease->setEnabled(!limits.WidthUpStopped);
+  HDecrease->setEnabled(!limits.WidthDownStopped);
+  VIncrease->setEnabled(!limits.HeightUpStopped);
+  VDecrease->setEnabled(!limits.HeightDownStopped);
   BWModeItem->setChecked(BWMode);
   // Delete is offered and the mode switch withheld while an element is picked.
   DeleteBtn->setEnabled(Picked || !Selection.Empty());
@@ -155,71 +187,79 @@ void TNetForm::NetChangedView(const NetChange& change) {
   Checks->NetChangedOn();
   Compare->NetChangedOn();
   // Another net is shown at the current scale.
-  if (ReplacesNet(change.Kind)) ApplyScale();
-  RepaintCanvas();
-  UpdateActions();
-}
-
-void TNetForm::EditClosed() {
-  RepaintCanvas();
+  if (ReplacesNet(change.Kind)) view_->ApplyScale();
+  view_->RepaintCanvas();
   UpdateActions();
 }
 
 void TNetForm::BuildMenus() {
+  TFileCommands& files = *files_;
+  TViewCommands& view = *view_;
+  TElementCommands& elements = *elements_;
+  TNameCommands& names = *names_;
+  TPrintCommands& print = *print_;
+  TCanvasPointer& pointer = *pointer_;
   QMenuBar* bar = menuBar();
   NetFile = bar->addMenu(QStringLiteral("File"));
-  New = AddItem(NetFile, QStringLiteral("New"), &TNetForm::NewClick, QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  Load = AddItem(NetFile, QStringLiteral("Load"), &TNetForm::LoadClick, QKeySequence(Qt::Key_F1));
-  Save = AddItem(NetFile, QStringLiteral("Save"), &TNetForm::SaveClick, QKeySequence(Qt::Key_F2));
-  SaveInPlace = AddItem(NetFile, QStringLiteral("Save in Place"), &TNetForm::SaveInPlaceClick, QKeySequence(Qt::CTRL | Qt::Key_S));
-  DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), &TNetForm::DrawOnPaperClick, QKeySequence(Qt::Key_F3));
-  FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), &TNetForm::FormPrintClick, QKeySequence(Qt::Key_F4));
-  Exit = AddItem(NetFile, QStringLiteral("Exit"), &TNetForm::ExitClick);
-  BuildRecentNets();
+  New = AddItem(NetFile, QStringLiteral("New"), [&files] { files.NewClick(); }, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+  Load = AddItem(NetFile, QStringLiteral("Load"), [&files] { files.LoadClick(); }, QKeySequence(Qt::Key_F1));
+  Save = AddItem(NetFile, QStringLiteral("Save"), [&files] { files.SaveClick(); }, QKeySequence(Qt::Key_F2));
+  SaveInPlace = AddItem(NetFile, QStringLiteral("Save in Place"), [&files] { files.SaveInPlaceClick(); },
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+  DrawOnPaper = AddItem(NetFile, QStringLiteral("Print Net"), [&print] { print.DrawOnPaperClick(); },
+                        QKeySequence(Qt::Key_F3));
+  FormPrint = AddItem(NetFile, QStringLiteral("Print Form"), [&print] { print.FormPrintClick(); },
+                      QKeySequence(Qt::Key_F4));
+  Exit = AddItem(NetFile, QStringLiteral("Exit"), [this] { ExitClick(); });
+  files.BuildRecentNets(NetFile, Save);
 
   EditMenu = bar->addMenu(QStringLiteral("Edit"));
-  Undo = AddItem(EditMenu, QStringLiteral("Undo"), &TNetForm::UndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
-  Redo = AddItem(EditMenu, QStringLiteral("Redo"), &TNetForm::RedoClick, QKeySequence(Qt::CTRL | Qt::Key_Y));
+  Undo = AddItem(EditMenu, QStringLiteral("Undo"), [&files] { files.UndoClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Redo = AddItem(EditMenu, QStringLiteral("Redo"), [&files] { files.RedoClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Y));
   Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  AddItem(EditMenu, QStringLiteral("Find"), &TNetForm::FindClick, QKeySequence(Qt::CTRL | Qt::Key_F));
+  AddItem(EditMenu, QStringLiteral("Find"), [this] { find_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_F));
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));
   CanvasSize = CanvasEdit->addMenu(QStringLiteral("200*200, change"));
-  AdjustSize = AddItem(CanvasSize, QStringLiteral("Adjust size to data"), &TNetForm::AdjustSizeClick);
-  DefaultSize = AddItem(CanvasSize, QStringLiteral("Default (200*200)"), &TNetForm::DefaultSizeClick);
-  HIncrease = AddItem(CanvasSize, QStringLiteral("Increase width by 50"), &TNetForm::HIncreaseClick);
-  VIncrease = AddItem(CanvasSize, QStringLiteral("Increase height by 50"), &TNetForm::VIncreaseClick);
-  HDecrease = AddItem(CanvasSize, QStringLiteral("Decrease width by 50"), &TNetForm::HDecreaseClick);
-  VDecrease = AddItem(CanvasSize, QStringLiteral("Decrease height by 50"), &TNetForm::VDecreaseClick);
+  view.SetSizeMenu(CanvasSize);
+  AdjustSize = AddItem(CanvasSize, QStringLiteral("Adjust size to data"), [&view] { view.AdjustSizeClick(); });
+  DefaultSize = AddItem(CanvasSize, QStringLiteral("Default (200*200)"), [&view] { view.DefaultSizeClick(); });
+  HIncrease = AddItem(CanvasSize, QStringLiteral("Increase width by 50"), [&view] { view.HIncreaseClick(); });
+  VIncrease = AddItem(CanvasSize, QStringLiteral("Increase height by 50"), [&view] { view.VIncreaseClick(); });
+  HDecrease = AddItem(CanvasSize, QStringLiteral("Decrease width by 50"), [&view] { view.HDecreaseClick(); });
+  VDecrease = AddItem(CanvasSize, QStringLiteral("Decrease height by 50"), [&view] { view.VDecreaseClick(); });
 
   Element = bar->addMenu(QStringLiteral("Append Element"));
-  AddZEP = AddItem(Element, QStringLiteral("Append ZEP"), &TNetForm::AddZEPClick);
-  AddInput = AddItem(Element, QStringLiteral("Append Input"), &TNetForm::AddInputClick);
-  AddOutput = AddItem(Element, QStringLiteral("Append Output"), &TNetForm::AddOutputClick);
-  AddCom = AddItem(Element, QStringLiteral("Append Comment"), &TNetForm::AddComClick);
-  AddDot = AddItem(Element, QStringLiteral("Append Dot"), &TNetForm::AddDotClick);
-  DeleteElement = AddItem(Element, QStringLiteral("Delete Element"), &TNetForm::DeleteElementClick, QKeySequence(Qt::Key_Delete));
-  AddLib = AddItem(Element, QStringLiteral("Set Library Name"), &TNetForm::AddLibClick);
-  AddUser = AddItem(Element, QStringLiteral("Set User Function Name"), &TNetForm::AddUserClick);
-  AddBuiltin = AddItem(Element, QStringLiteral("Set Built in Library Name"), &TNetForm::AddBuiltinClick);
-  DeleteName = AddItem(Element, QStringLiteral("Delete Func/Lib Name"), &TNetForm::DeleteNameClick, QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+  AddZEP = AddItem(Element, QStringLiteral("Append ZEP"), [&elements] { elements.AddZEPClick(); });
+  AddInput = AddItem(Element, QStringLiteral("Append Input"), [&elements] { elements.AddInputClick(); });
+  AddOutput = AddItem(Element, QStringLiteral("Append Output"), [&elements] { elements.AddOutputClick(); });
+  AddCom = AddItem(Element, QStringLiteral("Append Comment"), [&elements] { elements.AddComClick(); });
+  AddDot = AddItem(Element, QStringLiteral("Append Dot"), [&elements] { elements.AddDotClick(); });
+  DeleteElement = AddItem(Element, QStringLiteral("Delete Element"), [&elements] { elements.DeleteElementClick(); },
+                          QKeySequence(Qt::Key_Delete));
+  AddLib = AddItem(Element, QStringLiteral("Set Library Name"), [&names] { names.AddLibClick(); });
+  AddUser = AddItem(Element, QStringLiteral("Set User Function Name"), [&names] { names.AddUserClick(); });
+  AddBuiltin = AddItem(Element, QStringLiteral("Set Built in Library Name"), [&names] { names.AddBuiltinClick(); });
+  DeleteName = AddItem(Element, QStringLiteral("Delete Func/Lib Name"), [&names] { names.DeleteNameClick(); },
+                       QKeySequence(Qt::SHIFT | Qt::Key_Delete));
 
-  View = bar->addMenu(QStringLiteral("View"));
-  View->setToolTipsVisible(true);
-  Mult = AddItem(View, QStringLiteral("Magnify (Page Up)"), &TNetForm::MultClick);
+  ViewMenu = bar->addMenu(QStringLiteral("View"));
+  ViewMenu->setToolTipsVisible(true);
+  Mult = AddItem(ViewMenu, QStringLiteral("Magnify (Page Up)"), [&view] { view.MultClick(); });
   Mult->setToolTip(QStringLiteral("Page Up"));
-  Original = AddItem(View, QStringLiteral("100%"), &TNetForm::OriginalClick);
-  Divide = AddItem(View, QStringLiteral("Reduce (Page Down)"), &TNetForm::DivideClick);
+  Original = AddItem(ViewMenu, QStringLiteral("100%"), [&view] { view.OriginalClick(); });
+  Divide = AddItem(ViewMenu, QStringLiteral("Reduce (Page Down)"), [&view] { view.DivideClick(); });
   Divide->setToolTip(QStringLiteral("Page Down"));
-  AddItem(View, QStringLiteral("Fit Net"), &TNetForm::FitNetClick, QKeySequence(Qt::CTRL | Qt::Key_0));
-  BWModeItem = AddItem(View, QStringLiteral("Monochrome"), &TNetForm::BWModeClick);
+  AddItem(ViewMenu, QStringLiteral("Fit Net"), [&view] { view.FitNetClick(); }, QKeySequence(Qt::CTRL | Qt::Key_0));
+  BWModeItem = AddItem(ViewMenu, QStringLiteral("Monochrome"), [&view] { view.BWModeClick(); });
   BWModeItem->setCheckable(true);
-  DragSelect = AddItem(View, QStringLiteral("Dragging Mode"), &TNetForm::DragSelectClick, QKeySequence(Qt::Key_F8));
+  DragSelect = AddItem(ViewMenu, QStringLiteral("Dragging Mode"), [&pointer] { pointer.DragSelectClick(); },
+                       QKeySequence(Qt::Key_F8));
   DragSelect->setCheckable(true);
-  SizeSet = AddItem(View, QStringLiteral("Default Form Size"), &TNetForm::SizeSetClick);
-  CheckNet = AddItem(View, QStringLiteral("Check Net"), &TNetForm::CheckNetClick, QKeySequence(Qt::Key_F9));
+  SizeSet = AddItem(ViewMenu, QStringLiteral("Default Form Size"), [this] { SizeSetClick(); });
+  CheckNet = AddItem(ViewMenu, QStringLiteral("Check Net"), [this] { Checks->Toggle(); }, QKeySequence(Qt::Key_F9));
   CheckNet->setCheckable(true);
-  CompareWith = AddItem(View, QStringLiteral("Compare With File\u2026"), &TNetForm::CompareWithClick);
+  CompareWith = AddItem(ViewMenu, QStringLiteral("Compare With File\u2026"), [this] { Compare->CompareWithFile(); });
 
   Information = bar->addMenu(QStringLiteral("Information"));
   Information->addAction(QStringLiteral("Plexor %1").arg(QCoreApplication::applicationVersion()));
@@ -238,11 +278,11 @@ void TNetForm::BuildIconPanel() {
   LoadBtn = new QToolButton(IconPnl);
   LoadBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   LoadBtn->setToolTip(QStringLiteral("Load Net"));
-  connect(LoadBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { LoadBtnClick(); }); });
+  connect(LoadBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { files_->LoadBtnClick(); }); });
   SaveBtn = new QToolButton(IconPnl);
   SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SaveBtn->setToolTip(QStringLiteral("Save Net"));
-  connect(SaveBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { SaveBtnClick(); }); });
+  connect(SaveBtn, &QToolButton::clicked, this, [this] { RunCommand([this] { files_->SaveBtnClick(); }); });
   PrintBtn = new QPushButton(IconPnl);
   PrintBtn->setToolTip(QStringLiteral("Print Net"));
   PrintBtn->setVisible(false);
@@ -251,46 +291,22 @@ void TNetForm::BuildIconPanel() {
   DeleteBtn->setToolTip(QStringLiteral("Delete Element"));
   DeleteBtn->setFont(BoldFontOf(DeleteBtn));
   SetTextColor(DeleteBtn, QColor(255, 0, 0));
-  connect(DeleteBtn, &QPushButton::clicked, this, [this] { RunCommand([this] { DeleteBtnClick(); }); });
+  connect(DeleteBtn, &QPushButton::clicked, this, [this] { RunCommand([this] { elements_->DeleteBtnClick(); }); });
   DragBtn = new QPushButton(QStringLiteral("Select(F8)"), IconPnl);
   DragBtn->setToolTip(QStringLiteral("to Drag Mode"));
   DragBtn->setFont(BoldFontOf(DragBtn));
   SetTextColor(DragBtn, QColor(128, 0, 0));
-  connect(DragBtn, &QPushButton::clicked, this, [this] { RunCommand([this] { DragBtnClick(); }); });
+  connect(DragBtn, &QPushButton::clicked, this, [this] { RunCommand([this] { pointer_->DragBtnClick(); }); });
   for (QWidget* w : {static_cast<QWidget*>(LoadBtn), static_cast<QWidget*>(SaveBtn),
                      static_cast<QWidget*>(DeleteBtn), static_cast<QWidget*>(DragBtn)}) {
     w->setFocusPolicy(Qt::NoFocus);
     row->addWidget(w);
   }
 
-  Panel3 = new QWidget(IconPnl);
-  auto* offsets = new QHBoxLayout(Panel3);
-  offsets->setContentsMargins(4, 0, 4, 0);
-  offsets->setSpacing(3);
-  offsets->addWidget(new QLabel(QStringLiteral(" Printer offset(mm)"), Panel3));
-  offsets->addWidget(new QLabel(QStringLiteral("H"), Panel3));
-  HEdit = new QLineEdit(QStringLiteral("10"), Panel3);
-  HEdit->setFixedWidth(36);
-  HUD = new UpDown(HEdit, -100, 200, 10, Panel3);
-  offsets->addWidget(HEdit);
-  offsets->addWidget(HUD);
-  offsets->addWidget(new QLabel(QStringLiteral("V"), Panel3));
-  VEdit = new QLineEdit(QStringLiteral("20"), Panel3);
-  VEdit->setFixedWidth(36);
-  VUD = new UpDown(VEdit, -100, 200, 20, Panel3);
-  offsets->addWidget(VEdit);
-  offsets->addWidget(VUD);
-  HVRadio = new RadioGroup(QString(), {QStringLiteral("Landscape"), QStringLiteral("Portrait")}, 2, Panel3);
-  HVRadio->setFlat(true);
-  HVRadio->SetItemIndex(0);
-  for (int i = 0; i < 2; ++i) HVRadio->Item(i)->setFocusPolicy(Qt::NoFocus);
-  offsets->addWidget(HVRadio);
-  row->addWidget(Panel3);
+  // A window narrower than the row cuts it off at its right edge (see FormResize).
+  print_ = std::make_unique<TPrintCommands>(*this, IconPnl);
+  row->addWidget(print_->OffsetPanel());
   row->addStretch(1);
-  // Texts stay whole: no control is squeezed below its natural width. A window narrower
-  // than the row cuts it off at its right edge instead (see FormResize).
-  for (QWidget* w : Panel3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (qobject_cast<QLabel*>(w) || w == HVRadio) w->setMinimumWidth(w->sizeHint().width());
 }
 
 void TNetForm::BuildCanvas() {
@@ -301,31 +317,11 @@ void TNetForm::BuildCanvas() {
   PaintBox = new PaintBoxWidget(ScrollBox);
   PaintBox->resize(4000, 4000);
   ScrollBox->setWidget(PaintBox);
+  view_ = std::make_unique<TViewCommands>(*this, PaintBox, ScrollBox);
+  pointer_ = std::make_unique<TCanvasPointer>(*this, PaintBox, ScrollBox);
+  elements_ = std::make_unique<TElementCommands>(*this);
+  names_ = std::make_unique<TNameCommands>(*this, ScrollBox->viewport());
   new CanvasWheel(this, ScrollBox);
-
-  DelPnl = new QWidget(ScrollBox->viewport());
-  // Its own Window role: a child of the viewport would otherwise fill with the Base white.
-  DelPnl->setBackgroundRole(QPalette::Window);
-  SetBackground(DelPnl, QColor(0, 128, 0));
-  DelPnl->setGeometry(8, 8, 116, 141);
-  NameDel = new QPushButton(QStringLiteral("Delete"), DelPnl);
-  NameDel->setFont(BoldFontOf(NameDel));
-  SetTextColor(NameDel, QColor(255, 0, 0));
-  NameDel->setGeometry(4, 4, 52, 22);
-  CancelDel = new QPushButton(QStringLiteral("Close"), DelPnl);
-  CancelDel->setFont(BoldFontOf(CancelDel));
-  SetTextColor(CancelDel, QColor(0, 0, 255));
-  CancelDel->setGeometry(60, 4, 52, 22);
-  DelList = new QListWidget(DelPnl);
-  DelList->setGeometry(4, 30, 108, 107);
-  QPalette palette = DelList->palette();
-  palette.setColor(QPalette::Base, QColor(0, 128, 128));
-  palette.setColor(QPalette::Text, QColor(0, 255, 0));
-  DelList->setPalette(palette);
-  DelList->setFont(BoldFontOf(DelList));
-  DelPnl->hide();
-  connect(NameDel, &QPushButton::clicked, this, [this] { RunCommand([this] { NameDelClick(); }); });
-  connect(CancelDel, &QPushButton::clicked, this, [this] { RunCommand([this] { CancelDelClick(); }); });
 }
 
 void TNetForm::FormCreate() {
@@ -335,7 +331,7 @@ void TNetForm::FormCreate() {
   } catch (const RuntimeError& error) {
     Ask().ShowError(error.Message());
   }
-  ApplyScale();
+  view_->ApplyScale();
 }
 
 void TNetForm::showEvent(QShowEvent* event) {
@@ -383,7 +379,7 @@ void TNetForm::FormShow() {
     f.setFamily(FontName);
     setFont(f);
   }
-  ApplyScale();
+  view_->ApplyScale();
   DragMode = false;
   Picked = false;
   ShowStartUp();
@@ -463,15 +459,18 @@ void TNetForm::SetWindowGeometry(int left, int top, int width, int height) {
 int TNetForm::WindowLeft() const { return geometry().x(); }
 int TNetForm::WindowTop() const { return geometry().y(); }
 
-bool TNetForm::TakeMenuShortcut(int key, Qt::KeyboardModifiers modifiers) {
-  const QKeySequence pressed(QKeyCombination(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier),
-                                             static_cast<Qt::Key>(key)));
-  for (QAction* item : MenuItems) {
-    if (!item->shortcuts().contains(pressed)) continue;
-    if (item->isEnabled()) item->trigger();
-    return true;
+bool TNetForm::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+  if (pointer_->CanvasKeyDown(key, shift)) return true;
+  switch (key) {
+    case Qt::Key_PageUp: view_->MultClick(); return true;
+    case Qt::Key_PageDown: view_->DivideClick(); return true;
+    case Qt::Key_Pause:
+    case Qt::Key_Cancel:
+      if (!(shift & Qt::ControlModifier)) return false;
+      close();
+      return true;
+    default: return false;
   }
-  return false;
 }
 
 bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
@@ -488,10 +487,28 @@ bool TNetForm::eventFilter(QObject* watched, QEvent* event) {
     const bool inPanel = ListPanel::Holds(watched);
     const bool inFind = watched == find_ || find_->isAncestorOf(static_cast<QWidget*>(watched));
     RunCommand([&] {
-      taken = (!(inFind && FindBar::EditsText(*key)) && TakeMenuShortcut(key->key(), key->modifiers())) ||
+      taken = (!(inFind && FindBar::EditsText(*key)) && TakeMenuShortcut(MenuItems, key->key(), key->modifiers())) ||
               (!inPanel && !inFind && FormKeyDown(KeyCodeOf(*key), key->modifiers()));
     });
     if (taken) return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TNetForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TNetForm::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  RunCommand([&] { files_->OpenNet(path); });
+}
+
+// The caption carries Qt's placeholder for the modified mark ("*" on this platform) and
+// shows without it while the net holds no unsaved changes; a "[*]" in the file's own path
+// is doubled so that it shows as it is.
+void TNetForm::ShowCaption() {
+  setWindowTitle(document_->Caption().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
 }

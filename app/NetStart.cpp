@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "drawing/ViewScale.h"
 #include "model/NetDef.h"
@@ -110,7 +111,7 @@ void TNetStartUp::StartBtnClick() {
   mainForm_->activateWindow();
   mainForm_->setFocus();
   hide();
-  mainForm_->OpenNetNamedAtStart();
+  mainForm_->Files().OpenNetNamedAtStart();
 }
 
 void TNetStartUp::ExitBtnClick() {

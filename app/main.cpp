@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "app/NetStart.h"
 #include "dialogs/NetEdit.h"
@@ -28,10 +29,10 @@ int main(int argc, char* argv[]) {
   netForm.SetStartUp(&startUp);
   TNetEditForm editForm(&netForm);
   netForm.SetEditForm(&editForm);
-  if (!parser.positionalArguments().isEmpty()) netForm.OpenNetAtStart(parser.positionalArguments().first());
+  if (!parser.positionalArguments().isEmpty()) netForm.Files().OpenNetAtStart(parser.positionalArguments().first());
 
   // Nets that a program which is gone left unsaved come back before the start-up screen.
-  Guard(netForm.Ask(), [&] { netForm.OfferRecoveryCopies(); });
+  Guard(netForm.Ask(), [&] { netForm.Files().OfferRecoveryCopies(); });
   netForm.show();
   return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
 #include "app/FindBar.h"
 #include "app/NetHome.h"
 #include "editing/Selection.h"
@@ -38,11 +39,11 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     CanvasWidth = 200;
     CanvasHeight = 200;
-    form->ApplyScale();
+    form->View().ApplyScale();
   }
 
   void Shown() {
-    form->RepaintCanvas();
+    form->View().RepaintCanvas();
     form->UpdateActions();
     QCoreApplication::processEvents();
   }

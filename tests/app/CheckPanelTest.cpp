@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
+#include "app/FileCommands.h"
 #include "app/CheckPanel.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
@@ -37,7 +39,7 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     CanvasWidth = 200;
     CanvasHeight = 200;
-    form->ApplyScale();
+    form->View().ApplyScale();
   }
   void TearDown() override {
     editForm.reset();
@@ -49,7 +51,7 @@ protected:
     in.open(QIODevice::ReadOnly);
     LoadNet(in, prompts);
     NetChanged(NetChangeKind::Load);
-    form->PaintBoxPaint();
+    form->View().PaintBoxPaint();
   }
 
   QStringList Shown() const {
@@ -146,7 +148,7 @@ TEST_F(CheckPanelTest, ASaveThatWillNotReloadAsDrawnOpensThePanel) {
   Load("[ZEPList]\r\nLibrary = Add\r\n[ZEP]\r\nDup = 10,10,3,Add,In,In\r\nDup = 10,20,3,Add,In,In\r\n"
        "Last = 30,10,3,Add,Dup,In\r\n[InData]\r\nIn = 0,10\r\n[OutData]\r\nLast = 40,10\r\n");
   prompts.Files = {tmp.File("dup.net"), tmp.File("dup.net")};
-  form->SaveClick();
+  form->Files().SaveClick();
   EXPECT_FALSE(Probe(form).Checks()->isVisible());
 
   CurZEP = 1;
@@ -159,7 +161,7 @@ TEST_F(CheckPanelTest, ASaveThatWillNotReloadAsDrawnOpensThePanel) {
   ASSERT_EQ(ZEPLink[3].AIndex, 2);
 
   prompts.Answers = {Answer::Yes};
-  form->SaveClick();
+  form->Files().SaveClick();
   EXPECT_EQ(prompts.Shown.last(), "YesNo: The saved net would reload differently:\n"
                                   "ZEP 3 \"Last\": input A would reload from ZEP 1, not ZEP 2\nSave anyway?");
   ASSERT_TRUE(Probe(form).Checks()->isVisible());

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
 #include "app/ComparePanel.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
@@ -31,7 +32,7 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     CanvasWidth = 100;
     CanvasHeight = 100;
-    form->ApplyScale();
+    form->View().ApplyScale();
   }
 
   QStringList Shown() const {

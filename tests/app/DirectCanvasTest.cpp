@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "document/NetDocument.h"
 #include "app/PaintBox.h"
@@ -64,7 +66,7 @@ protected:
   QByteArray Saved() {
     const QString path = tmp.Path() + "saved.net";
     prompts.Files = {path};
-    form->SaveClick();
+    form->Files().SaveClick();
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
@@ -110,7 +112,7 @@ TEST_F(DirectCanvasTest, CopyAndPasteRenameAndFollowSourcesAndUndoInOneStep) {
   ZEPText[2].SourceA = "Mix";
   ZEPLink[2].AKind = KindZEP;
   ZEPLink[2].AIndex = 1;
-  form->PaintBoxPaint();
+  form->View().PaintBoxPaint();
   QTest::mouseClick(canvas, Qt::LeftButton, {}, {700, 600});  // the canvas takes the keys
   Key(Qt::Key_A);
   Key(Qt::Key_C);

@@ -11,10 +11,13 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
+#include "app/ElementCommands.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "dialogs/NetEdit.h"
 #include "editing/PointerGrid.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
 #include "support/NetFormProbe.h"
@@ -69,7 +72,7 @@ protected:
     InputPos[1] = {4, 20, 5};
     DotCount = 1;
     DotPos[1] = {30, 20};
-    form->PaintBoxPaint();
+    form->View().PaintBoxPaint();
     Settle();
   }
 
@@ -210,7 +213,7 @@ TEST_F(EditingTest, TheRightButtonDeselectsWithoutARepaint) {
   EXPECT_EQ(canvas->Marks(), (QList<TMark>{{ElementKind::Dot, 1, MarkLook::Deselected}}));
 
   // A repaint of the whole view ends the marks.
-  form->PaintBoxPaint();
+  form->View().PaintBoxPaint();
   EXPECT_TRUE(canvas->Marks().isEmpty());
 }
 
@@ -291,7 +294,7 @@ TEST_F(EditingTest, TheNumberViewPicksOnlyZEPs) {
   EXPECT_EQ(CurZEP, 1);
   Click({100, 100}, Qt::RightButton);
   EXPECT_EQ(CurZEP, 0);
-  form->AddOutputClick();
+  form->Elements().AddOutputClick();
   Click({100, 100}, Qt::RightButton);
   EXPECT_EQ(CurOutput, 1) << "only ZEPs are deselected in the number view";
   Click({200, 150});
@@ -328,7 +331,7 @@ TEST_F(EditingTest, AReleaseOutsideTheCanvasPlacesAtTheRoundedPoint) {
 }
 
 TEST_F(EditingTest, AppendingRefusesFullTablesAndTheNextClickPlaces) {
-  form->AddZEPClick();
+  form->Elements().AddZEPClick();
   EXPECT_EQ(ZEPCount, 3);
   EXPECT_EQ(CurZEP, 3);
   EXPECT_TRUE(Edited);
@@ -338,16 +341,16 @@ TEST_F(EditingTest, AppendingRefusesFullTablesAndTheNextClickPlaces) {
   EXPECT_EQ(ZEPPos[3], (TZEPPos{50, 30, 3}));
 
   ZEPCount = 0;
-  form->AddInputClick();
+  form->Elements().AddInputClick();
   ZEPCount = 2;
   OutputCount = 3;
-  form->AddOutputClick();
+  form->Elements().AddOutputClick();
   CommentCount = 32;
-  form->AddComClick();
+  form->Elements().AddComClick();
   DotCount = 64;
-  form->AddDotClick();
+  form->Elements().AddDotClick();
   ZEPCount = 256;
-  form->AddZEPClick();
+  form->Elements().AddZEPClick();
   EXPECT_EQ(prompts.Shown, (QStringList{"Warning: Sorry! The system cannot append any more Input !",
                                         "Warning: Sorry! The system cannot append any more Output !",
                                         "Warning: Sorry! The system cannot append any more Comment !",
@@ -358,7 +361,7 @@ TEST_F(EditingTest, AppendingRefusesFullTablesAndTheNextClickPlaces) {
 
 TEST_F(EditingTest, DelAsksForEachCurrentKindAndRepaints) {
   Click({160, 160});  // ZEP 1 picked
-  form->AddInputClick();  // Input 2 current as well
+  form->Elements().AddInputClick();  // Input 2 current as well
   ZEPLink[2] = {0, KindInput, 0, 1, KindInput, 0, 2, 0};
   EditDialogOpen = true;
   prompts.Answers = {Answer::Cancel, Answer::Ok};
@@ -385,7 +388,7 @@ TEST_F(EditingTest, DelAsksForEachCurrentKindAndRepaints) {
 }
 
 TEST_F(EditingTest, CtrlBreakAsksToCloseTheWindow) {
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   prompts.Answers = {Answer::Cancel};
   Key(Qt::Key_Pause, Qt::ControlModifier);
   EXPECT_EQ(prompts.Shown, QStringList{"YesNoCancel: Do you save the edited Network ?"});

@@ -10,8 +10,11 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include "app/ElementCommands.h"
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "document/NetDocument.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "platform/Guard.h"
 #include "netfile/NetWriter.h"
@@ -39,7 +42,7 @@ protected:
     prompts.Shown.clear();
   }
 
-  void Run(void (TNetForm::*handler)()) { Guard(form->Ask(), [&] { (form.get()->*handler)(); }); }
+  void Run(void (TFileCommands::*handler)()) { Guard(form->Ask(), [&] { (form->Files().*handler)(); }); }
 
   QString NetsFolder() const { return data.dir.path() + "/nets"; }
   QString NetPath(const QString& name) const { return NetsFolder() + "/" + name; }
@@ -56,7 +59,7 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
   NetworkDataPath = app.Path();
   Picked = true;
   prompts.Files = {NetPath("net.net")};
-  Run(&TNetForm::LoadBtnClick);
+  Run(&TFileCommands::LoadBtnClick);
 
   EXPECT_EQ(prompts.Shown, QStringList{"Open: *.net|" + app.Path()});
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + NetPath("net.net"));
@@ -77,7 +80,7 @@ TEST_F(FilesCommands, LoadReadsTheChosenFileAndFollowsItsFolder) {
   const QByteArray iniAfter = ReadBytes(app.File("Net.ini"));
   ASSERT_TRUE(WriteBytes(app.File("Net.ini"), iniAfter + "; untouched\r\n"));
   prompts.Files = {NetPath("net.net")};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   EXPECT_EQ(ReadBytes(app.File("Net.ini")), iniAfter + "; untouched\r\n");
   EXPECT_EQ(NetworkDataPath.Str(), NetsFolder() + "/");
 }
@@ -89,9 +92,9 @@ TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
   NetFileName = "old.net";
 
   // Cancel: nothing else happens.
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   prompts.Answers = {Answer::Cancel};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   EXPECT_EQ(prompts.Shown, QStringList{question});
   EXPECT_TRUE(Edited);
   EXPECT_EQ(ZEPCount, 0);
@@ -100,7 +103,7 @@ TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
   prompts.Shown.clear();
   prompts.Answers = {Answer::No};
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   EXPECT_EQ(prompts.Shown, (QStringList{question, "Open: *.net|" + NetsFolder()}));
   EXPECT_TRUE(Edited);
   EXPECT_EQ(ZEPCount, 0);
@@ -109,7 +112,7 @@ TEST_F(FilesCommands, LoadAsksAboutAnEditedNetFirst) {
   prompts.Shown.clear();
   prompts.Answers = {Answer::Yes};
   prompts.Files = {std::nullopt, NetPath("net.net")};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   EXPECT_EQ(prompts.Shown, (QStringList{question, "Save: old.net|" + NetsFolder()}));
   EXPECT_TRUE(Edited);
   EXPECT_EQ(ZEPCount, 0);
@@ -119,12 +122,12 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
   ASSERT_TRUE(WriteBytes(NetPath("net.net"), Dated(NewExampleBody)));
   NetworkDataPath = NetsFolder();
   prompts.Files = {NetPath("net.net")};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   ASSERT_EQ(ZEPCount, 1);
   // Edited since, with elements current, and the links of an earlier net left in records
   // beyond the counts, which a partial load would bring back.
   InputPos[1].X = 3;
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   CurZEP = 1;
   CurInput = 2;
   ZEPText[2] = {"Stale", "Non", "Gone-3", "Non"};
@@ -155,7 +158,7 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
     prompts.Shown.clear();
     prompts.Answers = {Answer::No};
     prompts.Files = {NetPath(failure.name)};
-    Run(&TNetForm::LoadClick);
+    Run(&TFileCommands::LoadClick);
     ASSERT_EQ(prompts.Shown.size(), 3) << failure.name;
     EXPECT_TRUE(prompts.Shown[2].startsWith(failure.error)) << prompts.Shown[2].toStdString();
     EXPECT_TRUE(NetTables == before) << failure.name;
@@ -172,7 +175,7 @@ TEST_F(FilesCommands, AFailedLoadKeepsTheNetItWouldReplaceWhole) {
   // Saved now, the dialog proposes the net's own file, which still gets the whole net.
   prompts.Shown.clear();
   prompts.Files = {NetPath("net.net")};
-  Run(&TNetForm::SaveClick);
+  Run(&TFileCommands::SaveClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: net.net|" + NetsFolder()});
   EXPECT_EQ(ReadBytes(NetPath("net.net")), Dated(QByteArray(NewExampleBody).replace("Input1 = 0,5", "Input1 = 3,5")));
 }
@@ -184,27 +187,27 @@ TEST_F(FilesCommands, WithNoDataFolderTheDialogsStartInTheWorkingFolder) {
   NetworkDataPath = "";
   NetFileName = "New.net";
   prompts.Files = {"audit.net"};
-  Run(&TNetForm::SaveClick);
+  Run(&TFileCommands::SaveClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + working});
   EXPECT_TRUE(QFile::exists(working + "/audit.net"));
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + working + "/audit.net");
 
   prompts.Shown.clear();
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Open: *.net|" + working});
   QDir::setCurrent(before);
 }
 
 TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder) {
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   Scale = 4;
   CommentCount = 1;
   CommentText[1] = "kept";
   CommentPos[1] = {1, 2};
   prompts.Answers = {Answer::No};
   prompts.Files = {app.File("first.net")};
-  Run(&TNetForm::NewClick);
+  Run(&TFileCommands::NewClick);
 
   EXPECT_EQ(prompts.Shown, (QStringList{"YesNoCancel: Do you save the current net first ?",
                                         "Save: New.net|" + app.Path()}));
@@ -221,7 +224,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   // With the save dialog cancelled the net stays, named "New".
   prompts.Shown.clear();
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::NewClick);
+  Run(&TFileCommands::NewClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: New.net|" + app.Path()});
   EXPECT_EQ(ShownTitle(*form), "Plexor -- New");
 
@@ -229,7 +232,7 @@ TEST_F(FilesCommands, NewSetsUpTheStartingNetAndOffersToSaveItInTheProgramFolder
   prompts.Shown.clear();
   EditDialogOpen = true;
   ZEPCount = 0;
-  Run(&TNetForm::NewClick);
+  Run(&TFileCommands::NewClick);
   EXPECT_TRUE(prompts.Shown.isEmpty());
   EXPECT_EQ(ZEPCount, 0);
 }
@@ -238,8 +241,8 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   const QString path = NetPath("kept.net");
   ASSERT_TRUE(WriteBytes(path, "old bytes\r\n"));
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::NewClick);
-  Edited = true;
+  Run(&TFileCommands::NewClick);
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   const QString title = form->windowTitle();
 
   rlimit saved{};
@@ -250,7 +253,7 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   setrlimit(RLIMIT_FSIZE, &small);
   prompts.Shown.clear();
   prompts.Files = {path};
-  Run(&TNetForm::SaveClick);
+  Run(&TFileCommands::SaveClick);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
 
@@ -264,13 +267,13 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
 
   // Once the disk takes it, the same save names the file; the network folder stays.
   prompts.Files = {path};
-  Run(&TNetForm::SaveBtnClick);
+  Run(&TFileCommands::SaveBtnClick);
   EXPECT_EQ(ReadBytes(path), Dated(NewExampleBody));
   EXPECT_FALSE(Edited);
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
   EXPECT_EQ(NetFileName, "kept.net");
   EXPECT_EQ(NetworkDataPath.Str(), app.Path());
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
 
   // The question before a load: a save that fails ends the load, so nothing is lost.
   setrlimit(RLIMIT_FSIZE, &small);
@@ -278,7 +281,7 @@ TEST_F(FilesCommands, AFailedSaveKeepsTheOldFileTheNamesAndTheEditedFlag) {
   prompts.Shown.clear();
   prompts.Answers = {Answer::Yes};
   prompts.Files = {path, NetPath("other.net")};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
   EXPECT_EQ(prompts.Shown.size(), 3);
@@ -292,7 +295,7 @@ TEST_F(FilesCommands, PathsStayWholeInAnyScriptAndSaveProposesTheNetsOwnFile) {
   const QString path = folder + QStringLiteral("/сеть.net");
   ASSERT_TRUE(WriteBytes(path, Dated(NewExampleBody)));
   prompts.Files = {path};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   const ProfileFile ini(app.File("Net.ini"));
   EXPECT_EQ(ini.ReadString("Network", "NetworkDataPath", ""), folder);
   EXPECT_EQ(ini.ReadString("Recent", "File1", ""), path);
@@ -300,19 +303,19 @@ TEST_F(FilesCommands, PathsStayWholeInAnyScriptAndSaveProposesTheNetsOwnFile) {
 
   prompts.Shown.clear();
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::SaveClick);
+  Run(&TFileCommands::SaveClick);
   EXPECT_EQ(prompts.Shown, QStringList{QStringLiteral("Save: сеть.net|") + folder});
 
   // A new net saved into another folder: its next save proposes that file, not the
   // program folder.
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::NewClick);
+  Run(&TFileCommands::NewClick);
   ASSERT_TRUE(QDir().mkpath(NetsFolder()));
   prompts.Files = {NetPath("first.net")};
-  Run(&TNetForm::SaveClick);
+  Run(&TFileCommands::SaveClick);
   prompts.Shown.clear();
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::SaveClick);
+  Run(&TFileCommands::SaveClick);
   EXPECT_EQ(prompts.Shown, QStringList{"Save: first.net|" + NetsFolder()});
 }
 
@@ -324,7 +327,7 @@ TEST_F(FilesCommands, LoadWarnsOnceAboutWhatDidNotFit) {
   ASSERT_TRUE(WriteBytes(NetPath("big.net"), text));
   NetworkDataPath = NetsFolder();
   prompts.Files = {NetPath("big.net")};
-  Run(&TNetForm::LoadClick);
+  Run(&TFileCommands::LoadClick);
   EXPECT_EQ(prompts.Shown, (QStringList{"Open: *.net|" + NetsFolder(),
                                         "Warning: Sorry! The file holds more than the system can keep.\n"
                                         "Only these were read:\n32 Comments\n64 Dots\n"
@@ -338,7 +341,7 @@ TEST_F(FilesCommands, SaveInPlaceWritesWhatSaveWritesWithoutTheDialog) {
   form->setEnabled(true);  // as after "Start": the window takes its keys
   const auto ctrlS = [&] { QTest::keyClick(Probe(form).ScrollBox(), Qt::Key_S, Qt::ControlModifier); };
   prompts.Files = {std::nullopt};
-  Run(&TNetForm::NewClick);
+  Run(&TFileCommands::NewClick);
 
   // A new net has no file yet: Ctrl+S asks for one, as Save does. The name holds the
   // caption's own placeholder, which shows as it is.
@@ -352,7 +355,7 @@ TEST_F(FilesCommands, SaveInPlaceWritesWhatSaveWritesWithoutTheDialog) {
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path);
 
   // Edited, the net goes back to its file with no dialog, and the mark goes.
-  Run(&TNetForm::AddComClick);
+  Guard(form->Ask(), [&] { form->Elements().AddComClick(); });
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + path + "*");
   prompts.Shown.clear();
   ctrlS();

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
+#include "app/PrintCommands.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "model/NetDef.h"
@@ -44,7 +46,7 @@ TEST(HighDensity, CanvasClicksAndPrintForm) {
   InputCount = 1;
   InputName[1] = "In1";
   InputPos[1] = {4, 20, 5};
-  form.PaintBoxPaint();
+  form.View().PaintBoxPaint();
 
   // Crisp: along the right half of the circle (radius 32 about (160, 160)) the device
   // pixels are not logical pixels blown up into squares.
@@ -76,8 +78,8 @@ TEST(HighDensity, CanvasClicksAndPrintForm) {
   // Print Form: the paper size follows the window's size, the image has every pixel.
   RecordingSurface page(600);
   FakePrinter printer(page, 600, 4960, 7016);
-  form.SetPrinter(&printer);
-  Guard(form.Ask(), [&] { form.FormPrintClick(); });
+  form.Printing().SetPrinter(&printer);
+  Guard(form.Ask(), [&] { form.Printing().FormPrintClick(); });
   QWidget* client = form.centralWidget();
   EXPECT_EQ(printer.Calls.last(), QStringLiteral("Image %1x%2 as %3x%4")
                                       .arg(qRound(client->width() * ratio)).arg(qRound(client->height() * ratio))

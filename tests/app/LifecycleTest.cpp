@@ -15,8 +15,10 @@
 #include <climits>
 #include <gtest/gtest.h>
 
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "app/NetStart.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
 #include "platform/QtPrompts.h"
@@ -94,7 +96,7 @@ TEST_F(Lifecycle, AProgramFolderThatCannotBeWrittenKeepsNetIniInTheUsersConfigur
                 "\r\nLibDataPath = " + home + "\r\nBuiltDataPath = " + home + "\r\n");
   EXPECT_TRUE(prompts.Shown.isEmpty());
   prompts.Files = {std::nullopt};
-  form->NewClick();  // New proposes its file in the home folder
+  form->Files().NewClick();  // New proposes its file in the home folder
   EXPECT_EQ(prompts.Shown.last(), "Save: New.net|" + home);
 }
 
@@ -232,7 +234,7 @@ TEST_F(Lifecycle, StartUpScreenTextsAndFocusAcrossStartCloseAndRestart) {
 TEST_F(Lifecycle, CloseWithUnsavedChangesAsksAndHonoursEachAnswer) {
   Make();
   startUp->StartBtnClick();
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   const QString question = "YesNoCancel: Do you save the edited Network ?";
 
   prompts.Answers = {Answer::Cancel};
@@ -332,7 +334,7 @@ TEST_F(Lifecycle, AStartAndAnEndWithoutAMoveKeepTheGeometry) {
 TEST_F(Lifecycle, WhileTheStartUpScreenShowsTheMainWindowTakesNoCloseAndBoxesOpenInFront) {
   Make();
   startUp->StartBtnClick();
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   prompts.Answers = {Answer::No};
   form->ExitClick();
   ASSERT_TRUE(startUp->isVisible());
@@ -353,7 +355,7 @@ TEST_F(Lifecycle, WhileTheStartUpScreenShowsTheMainWindowTakesNoCloseAndBoxesOpe
   });
   boxes.Warning("in front");
   EXPECT_EQ(owner, startUp.get());
-  Edited = false;
+  NetSaved();
 }
 
 TEST_F(Lifecycle, DefaultFormSizeFillsTheClientAreaBelowTheToolPanel) {

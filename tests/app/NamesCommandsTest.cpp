@@ -11,6 +11,7 @@
 
 #include "app/NetHome.h"
 #include "model/FuncNames.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "support/ScriptedPrompts.h"
 #include "support/NetFormProbe.h"
@@ -166,7 +167,7 @@ TEST_F(NamesCommandsTest, DeletingNamesThroughThePanel) {
   EXPECT_EQ(ZEPLink[1].FuncCode, 2);
 
   // A name two ZEPs use asks once; No keeps everything.
-  Edited = false;
+  NetSaved();
   prompts.Answers.push_back(Answer::No);
   DeleteEntry("u1");
   EXPECT_EQ(prompts.Shown, QStringList{"YesNo: This Name is on use !!\n\rDo you Delete it ?"});

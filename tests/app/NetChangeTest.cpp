@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/CanvasPointer.h"
 #include "app/NetHome.h"
 #include "dialogs/NetEdit.h"
 #include "document/NetDocument.h"
@@ -95,7 +96,7 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
          Probe(t.form).New()->trigger();
        }, {"New: "}, false},
       {"Append Dot", false, [](NetChangeTest& t) { Probe(t.form).AddDot()->trigger(); }, {"Append: Append Dot 1"}, true},
-      {"place with the pointer", false, [](NetChangeTest& t) { t.form->PaintBoxMouseUp(Qt::LeftButton, 400, 400); },
+      {"place with the pointer", false, [](NetChangeTest& t) { t.form->Pointer().PaintBoxMouseUp(Qt::LeftButton, 400, 400); },
        {"Place: Move Dot 1"}, true},
       {"Delete Element", false, [](NetChangeTest& t) {
          CurDot = 1;
@@ -149,7 +150,8 @@ TEST_F(NetChangeTest, EachCommandAnnouncesItsChangeOnce) {
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.command);
-    Edited = step.editedBefore;
+    if (step.editedBefore) NetChanged(NetChangeKind::Properties);  // an edit not yet saved
+    else NetSaved();
     heard.clear();
     step.run(*this);
     EXPECT_EQ(heard, step.announced);

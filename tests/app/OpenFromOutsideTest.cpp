@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "app/NetStart.h"
+#include "model/NetChange.h"
 #include "model/NetDef.h"
 #include "platform/ProfileFile.h"
 #include "support/ScriptedPrompts.h"
@@ -42,7 +44,7 @@ protected:
   }
 
   QStringList RecentItems() {
-    form->RefreshRecentNets();
+    form->Files().RefreshRecentNets();
     QStringList items;
     for (QAction* item : Probe(form).RecentNets()->actions())
       items.append((item->isEnabled() ? "" : "(grey) ") + item->text());
@@ -63,7 +65,7 @@ protected:
 }  // namespace
 
 TEST_F(OpenFromOutside, ANetNamedAtStartLoadsWhenStartIsPressed) {
-  form->OpenNetAtStart(Net("start.net"));
+  form->Files().OpenNetAtStart(Net("start.net"));
   form->show();
   EXPECT_EQ(ZEPCount, 0);  // the start-up screen comes first
   startUp->StartBtnClick();
@@ -84,7 +86,7 @@ TEST_F(OpenFromOutside, ANetNamedAtStartLoadsWhenStartIsPressed) {
 }
 
 TEST_F(OpenFromOutside, ANetThatCannotBeLoadedGivesTheErrorAndTheProgramGoesOn) {
-  form->OpenNetAtStart(data.File("missing.net"));
+  form->Files().OpenNetAtStart(data.File("missing.net"));
   form->show();
   startUp->StartBtnClick();
   ASSERT_EQ(prompts.Shown.size(), 1);
@@ -97,15 +99,15 @@ TEST_F(OpenFromOutside, ANetThatCannotBeLoadedGivesTheErrorAndTheProgramGoesOn) 
   // The next Load asks its dialog again, where it would have before: the failed load left
   // the network folder as it was (none yet, at a first start).
   prompts.Files = {std::nullopt};
-  form->LoadClick();
+  form->Files().LoadClick();
   EXPECT_TRUE(NetworkDataPath.IsEmpty());
   EXPECT_EQ(prompts.Shown.last(), "Open: *.net|" + QDir::currentPath());
 
   // A FIFO named on the command line is refused at once, never waited on.
   const QString fifo = data.File("pipe.net");
   ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-  form->OpenNetAtStart(fifo);
-  form->OpenNetNamedAtStart();
+  form->Files().OpenNetAtStart(fifo);
+  form->Files().OpenNetNamedAtStart();
   EXPECT_EQ(prompts.Shown.last(), "Error: Cannot open file \"" + fifo + "\". It is not a regular file.");
   EXPECT_TRUE(form->isEnabled());
 }
@@ -115,10 +117,10 @@ TEST_F(OpenFromOutside, RecentNetsKeepsTheLastEightNewestFirst) {
   EXPECT_EQ(Probe(form).RecentNets()->title(), "Recent Nets");
   QStringList paths;
   for (int i = 1; i <= 9; ++i) paths.append(Net(QStringLiteral("net%1.net").arg(i)));
-  for (const QString& path : paths) form->OpenNet(path);
-  form->OpenNet(paths[4]);  // loaded again: moves to the top, once
+  for (const QString& path : paths) form->Files().OpenNet(path);
+  form->Files().OpenNet(paths[4]);  // loaded again: moves to the top, once
   prompts.Files = {data.File("saved.net")};
-  form->SaveClick();
+  form->Files().SaveClick();
 
   const QStringList expected = {data.File("saved.net"), paths[4], paths[8], paths[7],
                                 paths[6],               paths[5], paths[3], paths[2]};
@@ -131,7 +133,7 @@ TEST_F(OpenFromOutside, RecentNetsKeepsTheLastEightNewestFirst) {
   EXPECT_TRUE(Probe(form).RecentNets()->isEnabled());
 
   // Choosing an item loads it as Load does, the save question included.
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   prompts.Answers = {Answer::No};
   Probe(form).RecentNets()->actions()[2]->trigger();  // the list above is whole
   EXPECT_EQ(prompts.Shown.last(), "YesNoCancel: Do you save the current net first ?");
@@ -144,7 +146,7 @@ TEST_F(OpenFromOutside, AFileDroppedOnTheWindowLoadsAfterTheSaveQuestion) {
   const QString path = Net("dropped.net");
   form->show();
   startUp->StartBtnClick();
-  Edited = true;
+  NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   prompts.Answers = {Answer::Cancel, Answer::No};
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(path)});

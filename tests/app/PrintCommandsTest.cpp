@@ -4,6 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/PrintCommands.h"
 #include "app/NetHome.h"
 #include "model/NetDef.h"
 #include "platform/Guard.h"
@@ -26,14 +27,14 @@ protected:
   void SetUp() override {
     ResetNetDef();
     form = CreatedForm(tmp.Path(), &prompts);
-    form->SetPrinter(&printer);
+    form->Printing().SetPrinter(&printer);
     SetViewScale(2);
     ZEPCount = 1;
     ZEPText[1].Name = "Z1";
     ZEPPos[1] = {10, 8, 3};
   }
 
-  void PrintNet() { Guard(form->Ask(), [this] { form->DrawOnPaperClick(); }); }
+  void PrintNet() { Guard(form->Ask(), [this] { form->Printing().DrawOnPaperClick(); }); }
 
   TempDir tmp;
   ScriptedPrompts prompts;
@@ -62,7 +63,7 @@ TEST_F(PrintCommands, OrientationAndPageGiveResolutionAndOffsets) {
   for (const auto& c : cases) {
     RecordingSurface page(c.ppi);
     FakePrinter device(page, c.ppi, c.width, c.height);
-    form->SetPrinter(&device);
+    form->Printing().SetPrinter(&device);
     Probe(form).HVRadio()->SetItemIndex(c.radio);
     PrintNet();
     EXPECT_EQ(device.Calls, (QStringList{"Dialog", c.orientation, c.pageHeight, "BeginDoc", "EndDoc"}));
@@ -102,7 +103,7 @@ TEST_F(PrintCommands, CancelledDialogPrintsNothing) {
   printer.AcceptDialog = false;
   Probe(form).HEdit()->setText("junk");
   PrintNet();
-  Guard(form->Ask(), [this] { form->FormPrintClick(); });
+  Guard(form->Ask(), [this] { form->Printing().FormPrintClick(); });
   EXPECT_EQ(printer.Calls, (QStringList{"Dialog", "Dialog"}));
   EXPECT_TRUE(prompts.Shown.isEmpty());
   EXPECT_TRUE(surface.Calls.isEmpty());
@@ -114,7 +115,7 @@ TEST_F(PrintCommands, PrintFormPrintsTheClientAreaScaledToThePrinter) {
   Probe(form).HVRadio()->SetItemIndex(1);
   Probe(form).HEdit()->setText("junk");  // the offsets are not used
   printer.PpiX = 600;
-  Guard(form->Ask(), [this] { form->FormPrintClick(); });
+  Guard(form->Ask(), [this] { form->Printing().FormPrintClick(); });
   QWidget* client = form->centralWidget();
   const int w = client->width() * 600 / form->logicalDpiX();
   const int h = client->height() * 300 / form->logicalDpiY();

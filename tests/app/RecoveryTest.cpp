@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/FileCommands.h"
+#include "app/ElementCommands.h"
 #include "app/NetHome.h"
 #include "document/NetDocument.h"
 #include "model/NetDef.h"
@@ -38,7 +40,7 @@ protected:
   void LoadExample() {
     prompts.Files = {Example};
     if (Edited) prompts.Answers = {Answer::No};  // the edits are dropped
-    Run([&] { form->LoadClick(); });
+    Run([&] { form->Files().LoadClick(); });
   }
   static QStringList FilesInFolder() { return QDir(RecoveryFolder()).entryList(QDir::Files, QDir::Name); }
   static QStringList Copies() { return QDir(RecoveryFolder()).entryList({"*.net"}, QDir::Files); }
@@ -51,7 +53,7 @@ protected:
 
 TEST_F(Recovery, CopyIsKeptWhileTheNetIsUnsaved) {
   LoadExample();
-  Run([&] { form->AddDotClick(); });
+  Run([&] { form->Elements().AddDotClick(); });
   ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
   const QString copy = form->Document().Recovery().CopyPath();
   EXPECT_EQ(QFileInfo(copy).path(), RecoveryFolder());
@@ -59,20 +61,20 @@ TEST_F(Recovery, CopyIsKeptWhileTheNetIsUnsaved) {
   EXPECT_EQ(FilesInFolder().size(), 2);  // the copy and the lock this program holds
 
   prompts.Files = {app.File("saved.net")};
-  Run([&] { form->SaveClick(); });
+  Run([&] { form->Files().SaveClick(); });
   EXPECT_TRUE(FilesInFolder().isEmpty());
 
   // An undo back to the saved state leaves nothing unsaved either.
-  Run([&] { form->AddDotClick(); });
+  Run([&] { form->Elements().AddDotClick(); });
   ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 5000));
-  Run([&] { form->UndoClick(); });
+  Run([&] { form->Files().UndoClick(); });
   EXPECT_TRUE(FilesInFolder().isEmpty());
 }
 
 TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   // What the other program will hold: the example with one Dot appended.
   LoadExample();
-  Run([&] { form->AddDotClick(); });
+  Run([&] { form->Elements().AddDotClick(); });
   const QByteArray edited = NetFileText(QDate::currentDate());
   LoadExample();  // unedited again: this program keeps no copy
   prompts.Shown.clear();
@@ -87,7 +89,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   ASSERT_TRUE(other.waitForStarted());
   ASSERT_TRUE(QTest::qWaitFor([] { return Copies().size() == 1; }, 10000));
 
-  Run([&] { form->OfferRecoveryCopies(); });
+  Run([&] { form->Files().OfferRecoveryCopies(); });
   EXPECT_TRUE(prompts.Shown.isEmpty());  // held by a running program
 
   other.kill();  // SIGKILL: a crash
@@ -95,7 +97,7 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
   const QString copy = RecoveryFolder() + "/" + Copies().first();
   const QString written = QFileInfo(copy).lastModified().toString("yyyy/M/d hh:mm");
   prompts.Answers = {Answer::Yes};
-  Run([&] { form->OfferRecoveryCopies(); });
+  Run([&] { form->Files().OfferRecoveryCopies(); });
   EXPECT_EQ(prompts.Shown,
             QStringList{"YesNo: The net " + Example + " was not saved when Plexor ended on " + written + ". Restore it?"});
   EXPECT_EQ(NetFileText(QDate::currentDate()), edited);
@@ -108,14 +110,14 @@ TEST_F(Recovery, CopyOfAKilledProgramIsOfferedAndRestoredButNotWhileItRuns) {
 
   // Undo of a later step still leaves the restored net unsaved; a second start that
   // answers No deletes the copy.
-  Run([&] { form->AddDotClick(); });
-  Run([&] { form->UndoClick(); });
+  Run([&] { form->Elements().AddDotClick(); });
+  Run([&] { form->Files().UndoClick(); });
   EXPECT_TRUE(Edited);
   form.reset();  // the program is gone; its copy stays
   form = CreatedForm(app.Path(), &prompts);
   prompts.Shown.clear();
   prompts.Answers = {Answer::No};
-  Run([&] { form->OfferRecoveryCopies(); });
+  Run([&] { form->Files().OfferRecoveryCopies(); });
   EXPECT_EQ(prompts.Shown.size(), 1);
   EXPECT_TRUE(FilesInFolder().isEmpty());
 }
@@ -140,7 +142,7 @@ TEST_F(Recovery, ManyCopiesGiveOneQuestionAndOneThatCannotBeRestoredIsToldOnce) 
   }
 
   prompts.Answers = {Answer::Cancel};
-  Run([&] { form->OfferRecoveryCopies(); });
+  Run([&] { form->Files().OfferRecoveryCopies(); });
   ASSERT_EQ(prompts.Shown.size(), 2) << prompts.Shown.join("\n").toStdString();
   const QString aside = RecoveryFolder() + "/set aside/3-3.net";
   EXPECT_TRUE(prompts.Shown[0].startsWith("Warning: The net /nets/c.net was not saved when Plexor ended on " + ended[2] +
@@ -156,7 +158,7 @@ TEST_F(Recovery, ManyCopiesGiveOneQuestionAndOneThatCannotBeRestoredIsToldOnce) 
   // The next start asks the same one question, and the copy set aside is not told again.
   prompts.Shown.clear();
   prompts.Answers = {Answer::No};
-  Run([&] { form->OfferRecoveryCopies(); });
+  Run([&] { form->Files().OfferRecoveryCopies(); });
   EXPECT_EQ(prompts.Shown.size(), 1);
   EXPECT_TRUE(FilesInFolder().isEmpty());
   EXPECT_FALSE(Edited);

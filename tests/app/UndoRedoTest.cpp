@@ -10,6 +10,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "app/CanvasPointer.h"
+#include "app/NameCommands.h"
+#include "app/FileCommands.h"
+#include "app/ElementCommands.h"
 #include "app/NetHome.h"
 #include "dialogs/NetEdit.h"
 #include "document/NetDocument.h"
@@ -43,7 +47,7 @@ protected:
   void LoadExample() {
     prompts.Files = {Example};
     if (Edited) prompts.Answers = {Answer::No};  // the edits are dropped
-    Run([&] { form->LoadClick(); });
+    Run([&] { form->Files().LoadClick(); });
     prompts.Shown.clear();
   }
 
@@ -80,39 +84,39 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
       {"Move ZEP Mix",
        [](TNetForm& form, ScriptedPrompts&) {
          CurZEP = 3;  // as after a pick in Select mode: the next click places it
-         form.PaintBoxMouseUp(Qt::LeftButton, 24 * Pitch, 30 * Pitch);
+         form.Pointer().PaintBoxMouseUp(Qt::LeftButton, 24 * Pitch, 30 * Pitch);
        }},
-      {"Append Dot 3", [](TNetForm& form, ScriptedPrompts&) { form.AddDotClick(); }},
+      {"Append Dot 3", [](TNetForm& form, ScriptedPrompts&) { form.Elements().AddDotClick(); }},
       {"Delete Input In3",
        [](TNetForm& form, ScriptedPrompts& prompts) {
          CurInput = 3;
          prompts.Answers = {Answer::Ok};
-         form.DeleteElementClick();
+         form.Elements().DeleteElementClick();
        }},
       {"Delete ZEP Sum, Input In1",
        [](TNetForm& form, ScriptedPrompts& prompts) {
          CurZEP = 1;
          CurInput = 1;
          prompts.Answers = {Answer::Ok, Answer::Ok};
-         form.DeleteElementClick();
+         form.Elements().DeleteElementClick();
        }},
       {"Properties of ZEP Mix", [](TNetForm& form, ScriptedPrompts&) { EditZEPMix(form); }},
       {"Add User Function Name Shape",
        [](TNetForm& form, ScriptedPrompts& prompts) {
          prompts.Files = {QStringLiteral("/functions/Shape.zep")};
-         form.AddUserClick();
+         form.Names().AddUserClick();
        }},
       {"Import Library Names extra.lst",
        [this](TNetForm& form, ScriptedPrompts& prompts) {
          ASSERT_TRUE(WriteBytes(app.File("extra.lst"), "Exp\r\nLog\r\n"));
          prompts.Files = {app.File("extra.lst")};
-         form.AddBuiltinClick();
+         form.Names().AddBuiltinClick();
        }},
       {"Delete Name Sqrt",
        [](TNetForm& form, ScriptedPrompts&) {
-         form.DeleteNameClick();
+         form.Names().DeleteNameClick();
          Probe(form).DelList()->findItems(QStringLiteral("Sqrt"), Qt::MatchExactly).first()->setSelected(true);
-         form.NameDelClick();
+         form.Names().NameDelClick();
        }},
   };
   for (const StepCase& step : cases) {
@@ -129,7 +133,7 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
     EXPECT_EQ(Probe(form).Redo()->text(), "Redo");
     EXPECT_FALSE(Probe(form).Redo()->isEnabled());
 
-    Run([&] { form->UndoClick(); });
+    Run([&] { form->Files().UndoClick(); });
     EXPECT_EQ(SavedBytes(), before);
     EXPECT_TRUE(NetTables == tablesBefore);
     EXPECT_FALSE(Edited);
@@ -139,7 +143,7 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
     EXPECT_FALSE(Probe(form).Undo()->isEnabled());
     EXPECT_EQ(Probe(form).Redo()->text(), QStringLiteral("Redo ") + step.Caption);
 
-    Run([&] { form->RedoClick(); });
+    Run([&] { form->Files().RedoClick(); });
     EXPECT_EQ(SavedBytes(), after);
     EXPECT_TRUE(Edited);
   }
@@ -147,13 +151,13 @@ TEST_F(UndoRedo, EveryKindOfStepIsTakenBackAndDoneAgainToTheByte) {
 
 TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
   EXPECT_EQ(ShownTitle(*form), "Plexor -- " + Example);
-  Run([&] { form->AddDotClick(); });
+  Run([&] { form->Elements().AddDotClick(); });
   prompts.Files = {app.File("saved.net")};
-  Run([&] { form->SaveClick(); });
+  Run([&] { form->Files().SaveClick(); });
   ASSERT_FALSE(Edited);
   ExpectEdited(false);
   const QByteArray saved = SavedBytes();
-  Run([&] { form->AddDotClick(); });
+  Run([&] { form->Elements().AddDotClick(); });
   ExpectEdited(true);
 
   // Ctrl+Z back to the saved state, then to the loaded one, which no file holds now.
@@ -175,17 +179,17 @@ TEST_F(UndoRedo, EditedFollowsTheSavedStateAndTheKeysFollowTheMenu) {
 
   // While the properties dialog shows, Undo does nothing.
   EditDialogOpen = true;
-  Run([&] { form->UndoClick(); });
+  Run([&] { form->Files().UndoClick(); });
   EXPECT_EQ(DotCount, 4);
   EditDialogOpen = false;
 
   // A new step after an undo drops the steps that were undone; the saved state with them.
-  Run([&] { form->UndoClick(); });
-  Run([&] { form->UndoClick(); });
-  Run([&] { form->AddComClick(); });
+  Run([&] { form->Files().UndoClick(); });
+  Run([&] { form->Files().UndoClick(); });
+  Run([&] { form->Elements().AddComClick(); });
   EXPECT_FALSE(Probe(form).Redo()->isEnabled());
   ExpectEdited(true);
-  Run([&] { form->UndoClick(); });
+  Run([&] { form->Files().UndoClick(); });
   ExpectEdited(true);
   EXPECT_EQ(DotCount, 2);
 

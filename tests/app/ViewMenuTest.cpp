@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "model/NetDef.h"
@@ -27,7 +28,7 @@ protected:
     FontName = QStringLiteral("Times New Roman");
     CanvasWidth = 200;
     CanvasHeight = 200;
-    form->ApplyScale();
+    form->View().ApplyScale();
   }
 
   // Runs a menu item as the user's click does.
@@ -54,7 +55,7 @@ TEST_F(ViewMenuTest, ScaleStepsAndTheirItems) {
   EXPECT_FALSE(Probe(form).Mult()->isEnabled());
   EXPECT_TRUE(Probe(form).Divide()->isEnabled());
   EXPECT_EQ(PaintArea(), QSize(4000, 4000));
-  form->MultClick();  // a further step changes nothing
+  form->View().MultClick();  // a further step changes nothing
   EXPECT_EQ(Scale, 1);
   EXPECT_EQ(Pitch, 20);
 
@@ -71,7 +72,7 @@ TEST_F(ViewMenuTest, ScaleStepsAndTheirItems) {
   EXPECT_TRUE(NumberView);
   EXPECT_EQ(DrawFontName.Str(), "Small Fonts");
   EXPECT_EQ(FontSize, 6);
-  form->DivideClick();
+  form->View().DivideClick();
   EXPECT_EQ(Scale, 6);
 
   Click(Probe(form).Original());
@@ -138,10 +139,10 @@ TEST_F(ViewMenuTest, WheelScrollsAndCtrlWheelStepsTheScaleAroundThePointer) {
 TEST_F(ViewMenuTest, AtStartBothScaleItemsAreEnabledWhateverTheScale) {
   form = CreatedForm(tmp.Path(), &prompts);
   Scale = 6;
-  form->ApplyScale();
+  form->View().ApplyScale();
   EXPECT_TRUE(Probe(form).Mult()->isEnabled());
   EXPECT_TRUE(Probe(form).Divide()->isEnabled());
-  form->DivideClick();  // at the limit the click only disables the item
+  form->View().DivideClick();  // at the limit the click only disables the item
   EXPECT_EQ(Scale, 6);
   EXPECT_FALSE(Probe(form).Divide()->isEnabled());
 }
@@ -151,7 +152,7 @@ TEST_F(ViewMenuTest, MonochromeToggles) {
   Click(Probe(form).BWModeItem());
   EXPECT_TRUE(BWMode);
   EXPECT_TRUE(Probe(form).BWModeItem()->isChecked());
-  form->BWModeClick();
+  form->View().BWModeClick();
   EXPECT_FALSE(BWMode);
   EXPECT_FALSE(Probe(form).BWModeItem()->isChecked());
 }
@@ -170,7 +171,7 @@ TEST_F(ViewMenuTest, CanvasWidthSteps) {
 
   // At 1000 the guard fails: the width and the caption stay, the area is sized again.
   Probe(form).CanvasSize()->setTitle("left alone");
-  form->HIncreaseClick();
+  form->View().HIncreaseClick();
   EXPECT_EQ(CanvasWidth, 1000);
   EXPECT_EQ(Caption(), "left alone");
 
@@ -182,7 +183,7 @@ TEST_F(ViewMenuTest, CanvasWidthSteps) {
   EXPECT_EQ(CanvasWidth, 100);
   EXPECT_FALSE(Probe(form).HDecrease()->isEnabled());
   EXPECT_EQ(Caption(), "100*200, change");
-  form->HDecreaseClick();
+  form->View().HDecreaseClick();
   EXPECT_EQ(CanvasWidth, 100);
   EXPECT_EQ(PaintArea(), QSize(1600, 3200));
 }
@@ -233,7 +234,7 @@ TEST_F(ViewMenuTest, AdjustSizeToData) {
   Click(Probe(form).AdjustSize());
   EXPECT_EQ(Caption(), "1000*1000, change");
   EXPECT_TRUE(Probe(form).HIncrease()->isEnabled());
-  form->HIncreaseClick();  // the guard keeps the width within 1000
+  form->View().HIncreaseClick();  // the guard keeps the width within 1000
   EXPECT_EQ(CanvasWidth, 1000);
 }
 
@@ -243,7 +244,7 @@ TEST_F(ViewMenuTest, ARepaintRecordsTheLabelBoxesOnAndOffScreen) {
   InputName[1] = "IN";
   DotCount = 1;
   DotPos[1] = {8, 9};
-  form->PaintBoxPaint();  // not on screen
+  form->View().PaintBoxPaint();  // not on screen
   EXPECT_EQ(InputBox[1].Left, 83);
   EXPECT_EQ(InputBox[1].Bottom, 157);
   EXPECT_GT(InputBox[1].Right, 83);
@@ -253,7 +254,7 @@ TEST_F(ViewMenuTest, ARepaintRecordsTheLabelBoxesOnAndOffScreen) {
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   InputBox[1] = {};
-  form->PaintBoxPaint();
+  form->View().PaintBoxPaint();
   EXPECT_EQ(InputBox[1], offScreen);
 
   Click(Probe(form).Mult());  // Scale 1: 13 points at 96 pixels per inch, h = 17

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
 #include "dialogs/NetEdit.h"
@@ -576,14 +577,14 @@ TEST_F(NetEditTest, ALoadEndsTheEditUnwrittenAndItsSaveLeavesTheNewNetAlone) {
   ASSERT_TRUE(WriteBytes(bad, "[Dot]\r\n* = 1,x\r\n"));
   const TNetTables before = NetTables;
   prompts.Files = {bad};
-  Guard(form->Ask(), [this] { form->LoadClick(); });
+  Guard(form->Ask(), [this] { form->Files().LoadClick(); });
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_TRUE(EditDialogOpen);
   EXPECT_EQ(CurZEP, 2);
   EXPECT_TRUE(NetTables == before);
   prompts.Shown.clear();
   prompts.Files = {path};
-  Guard(form->Ask(), [this] { form->LoadClick(); });
+  Guard(form->Ask(), [this] { form->Files().LoadClick(); });
   ASSERT_TRUE(prompts.Shown.filter("Error").isEmpty()) << prompts.Shown.join('\n').toStdString();
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_FALSE(EditDialogOpen);

@@ -8,6 +8,7 @@
 #include "editing/EditMode.h"
 #include "editing/PointerEditing.h"
 #include "RecordingFeedback.h"
+#include "model/NetChange.h"
 
 namespace {
 
@@ -135,7 +136,7 @@ TEST_F(PointerEditingTest, DragModePressMovesAGhostAndReleasePlaces) {
   EXPECT_EQ(CurZEP, 0);
 
   // Press and release on the same point still places, away from the centre it snaps.
-  Edited = false;
+  NetSaved();
   PointerPressed(Qt::LeftButton, 200, 176, feedback);  // ZEP 1 now at 192,176
   Release(Qt::LeftButton, 200, 176);
   EXPECT_TRUE(Edited);

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "NetFileFixture.h"
+#include "model/NetChange.h"
 #include "netfile/NetWriter.h"
 #include "netfile/RecoveryCopy.h"
 #include "support/TempDir.h"
@@ -28,10 +29,10 @@ protected:
     qputenv("XDG_DATA_HOME", data.dir.path().toLocal8Bit());
     PutDot({10, 10});
     NetFileName = "two lines.net";
-    Edited = true;
+    NetChanged(NetChangeKind::Properties);  // an edit not yet saved
   }
   void TearDown() override {
-    Edited = false;
+    NetSaved();
     qputenv("XDG_DATA_HOME", savedDataHome);
   }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/FileCommands.h"
 #include "app/NetHome.h"
 #include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
   form->show();
   if (!QTest::qWaitForWindowExposed(form.get())) return 3;
   prompts.Files = {QString::fromLocal8Bit(argv[2])};
-  Guard(form->Ask(), [&] { form->LoadClick(); });
+  Guard(form->Ask(), [&] { form->Files().LoadClick(); });
   QCursor::setPos(form->mapToGlobal(QPoint(-50, -50)));  // off the canvas
   if (mode == QLatin1String("copy")) {
     QTest::keyClick(form.get(), Qt::Key_A, Qt::ControlModifier);
@@ -35,6 +36,6 @@ int main(int argc, char** argv) {
   QTest::qWait(200);
   QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier);
   prompts.Files = {QString::fromLocal8Bit(argv[4])};
-  Guard(form->Ask(), [&] { form->SaveClick(); });
+  Guard(form->Ask(), [&] { form->Files().SaveClick(); });
   return prompts.Shown.filter(QStringLiteral("Error")).isEmpty() ? 0 : 4;
 }

@@ -2,6 +2,8 @@
 // it is killed: the recovery tests' program that crashes.
 #include <QApplication>
 
+#include "app/FileCommands.h"
+#include "app/ElementCommands.h"
 #include "app/NetHome.h"
 #include "platform/Guard.h"
 #include "support/ScriptedPrompts.h"
@@ -17,8 +19,8 @@ int main(int argc, char** argv) {
   TNetForm& form = *created;
   prompts.Files = {QString::fromLocal8Bit(argv[1])};
   Guard(form.Ask(), [&] {
-    form.LoadClick();
-    form.AddDotClick();
+    form.Files().LoadClick();
+    form.Elements().AddDotClick();
   });
   return QApplication::exec();
 }

@@ -7,8 +7,11 @@
 
 #include "app/CheckPanel.h"
 #include "app/ComparePanel.h"
+#include "app/FileCommands.h"
+#include "app/NameCommands.h"
 #include "app/NetHome.h"
 #include "app/PaintBox.h"
+#include "app/PrintCommands.h"
 #include "platform/RadioGroup.h"
 #include "platform/UpDown.h"
 
@@ -22,18 +25,18 @@ public:
   QPushButton* PrintBtn() const { return form_.PrintBtn; }
   QPushButton* DeleteBtn() const { return form_.DeleteBtn; }
   QPushButton* DragBtn() const { return form_.DragBtn; }
-  QWidget* Panel3() const { return form_.Panel3; }
-  QLineEdit* HEdit() const { return form_.HEdit; }
-  UpDown* HUD() const { return form_.HUD; }
-  QLineEdit* VEdit() const { return form_.VEdit; }
-  UpDown* VUD() const { return form_.VUD; }
-  RadioGroup* HVRadio() const { return form_.HVRadio; }
+  QWidget* Panel3() const { return form_.print_->Panel3; }
+  QLineEdit* HEdit() const { return form_.print_->HEdit; }
+  UpDown* HUD() const { return form_.print_->HUD; }
+  QLineEdit* VEdit() const { return form_.print_->VEdit; }
+  UpDown* VUD() const { return form_.print_->VUD; }
+  RadioGroup* HVRadio() const { return form_.print_->HVRadio; }
   QScrollArea* ScrollBox() const { return form_.ScrollBox; }
   PaintBoxWidget* PaintBox() const { return form_.PaintBox; }
-  QWidget* DelPnl() const { return form_.DelPnl; }
-  QPushButton* NameDel() const { return form_.NameDel; }
-  QPushButton* CancelDel() const { return form_.CancelDel; }
-  QListWidget* DelList() const { return form_.DelList; }
+  QWidget* DelPnl() const { return form_.names_->DelPnl; }
+  QPushButton* NameDel() const { return form_.names_->NameDel; }
+  QPushButton* CancelDel() const { return form_.names_->CancelDel; }
+  QListWidget* DelList() const { return form_.names_->DelList; }
   QMenu* NetFile() const { return form_.NetFile; }
   QAction* New() const { return form_.New; }
   QAction* Load() const { return form_.Load; }
@@ -44,7 +47,7 @@ public:
   QMenu* EditMenu() const { return form_.EditMenu; }
   QAction* Undo() const { return form_.Undo; }
   QAction* Redo() const { return form_.Redo; }
-  QMenu* RecentNets() const { return form_.RecentNets; }
+  QMenu* RecentNets() const { return form_.files_->RecentNets; }
   QMenu* CanvasEdit() const { return form_.CanvasEdit; }
   QMenu* CanvasSize() const { return form_.CanvasSize; }
   QAction* AdjustSize() const { return form_.AdjustSize; }
@@ -64,7 +67,7 @@ public:
   QAction* AddUser() const { return form_.AddUser; }
   QAction* AddBuiltin() const { return form_.AddBuiltin; }
   QAction* DeleteName() const { return form_.DeleteName; }
-  QMenu* View() const { return form_.View; }
+  QMenu* View() const { return form_.ViewMenu; }
   QAction* Mult() const { return form_.Mult; }
   QAction* Original() const { return form_.Original; }
   QAction* Divide() const { return form_.Divide; }
