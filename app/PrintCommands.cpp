@@ -28,18 +28,17 @@ TPrintCommands::TPrintCommands(TNetForm& form, QWidget* toolPanel) : form_(form)
   offsets->setContentsMargins(4, 0, 4, 0);
   offsets->setSpacing(3);
   offsets->addWidget(new QLabel(QStringLiteral(" Printer offset(mm)"), Panel3));
-  offsets->addWidget(new QLabel(QStringLiteral("H"), Panel3));
-  HEdit = new QLineEdit(QStringLiteral("10"), Panel3);
-  HEdit->setFixedWidth(36);
-  HUD = new UpDown(HEdit, -100, 200, 10, Panel3);
-  offsets->addWidget(HEdit);
-  offsets->addWidget(HUD);
-  offsets->addWidget(new QLabel(QStringLiteral("V"), Panel3));
-  VEdit = new QLineEdit(QStringLiteral("20"), Panel3);
-  VEdit->setFixedWidth(36);
-  VUD = new UpDown(VEdit, -100, 200, 20, Panel3);
-  offsets->addWidget(VEdit);
-  offsets->addWidget(VUD);
+  // An offset in mm, -100..200, typed or stepped.
+  const auto addOffset = [&](const QString& axis, int mm, QLineEdit*& edit, UpDown*& upDown) {
+    offsets->addWidget(new QLabel(axis, Panel3));
+    edit = new QLineEdit(QString::number(mm), Panel3);
+    edit->setFixedWidth(36);
+    upDown = new UpDown(edit, -100, 200, mm, Panel3);
+    offsets->addWidget(edit);
+    offsets->addWidget(upDown);
+  };
+  addOffset(QStringLiteral("H"), 10, HEdit, HUD);
+  addOffset(QStringLiteral("V"), 20, VEdit, VUD);
   HVRadio = new RadioGroup(QString(), {QStringLiteral("Landscape"), QStringLiteral("Portrait")}, 2, Panel3);
   HVRadio->setFlat(true);
   HVRadio->SetItemIndex(0);
