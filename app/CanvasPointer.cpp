@@ -155,6 +155,12 @@ void TCanvasPointer::DragSelectClick() {
 
 void TCanvasPointer::DragBtnClick() { DragSelectClick(); }
 
+// The pointer is on the menu, so a paste lands beside where its elements were copied from.
+void TCanvasPointer::EditFromMenu(int key) {
+  CanvasFeedback feedback = Feedback();
+  DirectKey(key, Qt::ControlModifier, std::nullopt, SystemClipboard(), form_.Ask(), feedback);
+}
+
 bool TCanvasPointer::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
   if (!TypingInField()) {
     CanvasFeedback feedback = Feedback();

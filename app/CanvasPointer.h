@@ -29,6 +29,9 @@ public:
   void FocusCanvas();
   // The keys of the canvas: the editing keys and Enter on a pick; true when taken.
   bool CanvasKeyDown(int key, Qt::KeyboardModifiers shift);
+  // An Edit menu item that stands for Ctrl+`key` on the canvas (cut, copy, paste,
+  // duplicate, select all).
+  void EditFromMenu(int key);
   // What the editing shows its feedback on.
   CanvasFeedback Feedback() const { return CanvasFeedback(form_, canvas_, scroll_); }
 

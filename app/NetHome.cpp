@@ -172,6 +172,7 @@ void TNetForm::UpdateActions() {
   BWModeItem->setChecked(BWMode);
   // Delete is offered and the mode switch withheld while an element is picked.
   DeleteBtn->setEnabled(Picked || !Selection.Empty());
+  for (QAction* item : SelectionItems) item->setEnabled(!Selection.Empty());
   DragBtn->setEnabled(!Picked);
   const TModeLook look = ModeLook(DragMode);
   DragBtn->setText(look.Caption);
@@ -217,6 +218,16 @@ void TNetForm::BuildMenus() {
   Undo = AddItem(EditMenu, QStringLiteral("Undo"), [&files] { files.UndoClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Z));
   Redo = AddItem(EditMenu, QStringLiteral("Redo"), [&files] { files.RedoClick(); }, QKeySequence(Qt::CTRL | Qt::Key_Y));
   Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  // The clipboard items name their keys, which the canvas takes (a text field keeps its own).
+  EditMenu->addSeparator();
+  const auto editItem = [&](const QString& caption, const char* keys, int key) {
+    return AddItem(EditMenu, caption + QLatin1Char('\t') + QLatin1String(keys), [&pointer, key] { pointer.EditFromMenu(key); });
+  };
+  SelectionItems = {editItem(QStringLiteral("Cut"), "Ctrl+X", Qt::Key_X), editItem(QStringLiteral("Copy"), "Ctrl+C", Qt::Key_C)};
+  editItem(QStringLiteral("Paste"), "Ctrl+V", Qt::Key_V);
+  SelectionItems.append(editItem(QStringLiteral("Duplicate"), "Ctrl+D", Qt::Key_D));
+  editItem(QStringLiteral("Select All"), "Ctrl+A", Qt::Key_A);
+  EditMenu->addSeparator();
   AddItem(EditMenu, QStringLiteral("Find"), [this] { find_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_F));
 
   CanvasEdit = bar->addMenu(QStringLiteral("Canvas Size"));

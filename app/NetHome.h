@@ -115,6 +115,7 @@ private:
   QMenu* EditMenu = nullptr;
   QAction* Undo = nullptr;
   QAction* Redo = nullptr;
+  QList<QAction*> SelectionItems;  // Cut, Copy, Duplicate: offered while a selection stands
   QMenu* CanvasEdit = nullptr;
   QMenu* CanvasSize = nullptr;
   QAction* AdjustSize = nullptr;

@@ -37,17 +37,19 @@ void TViewCommands::RepaintCanvas() {
 }
 
 // The scale items: a click at the limit stops its own item; a step the other way, or
-// "100%", offers it again.
-void TViewCommands::MultClick() {
-  if (Scale > 1) {
-    --Scale;
+// "100%", offers it again. Scale 1 shows the net largest, 6 smallest.
+void TViewCommands::StepScale(int step, int limit, bool& selfStopped, bool& oppositeStopped) {
+  if (step < 0 ? Scale > limit : Scale < limit) {
+    Scale += step;
     ApplyScale();
-    limits_.ReduceStopped = false;
+    oppositeStopped = false;
     PaintBoxPaint();
   }
-  if (Scale == 1) limits_.MagnifyStopped = true;
+  if (Scale == limit) selfStopped = true;
   form_.UpdateActions();
 }
+
+void TViewCommands::MultClick() { StepScale(-1, 1, limits_.MagnifyStopped, limits_.ReduceStopped); }
 
 void TViewCommands::OriginalClick() {
   Scale = 2;
@@ -58,16 +60,7 @@ void TViewCommands::OriginalClick() {
   form_.UpdateActions();
 }
 
-void TViewCommands::DivideClick() {
-  if (Scale < 6) {
-    ++Scale;
-    ApplyScale();
-    limits_.MagnifyStopped = false;
-    PaintBoxPaint();
-  }
-  if (Scale == 6) limits_.ReduceStopped = true;
-  form_.UpdateActions();
-}
+void TViewCommands::DivideClick() { StepScale(1, 6, limits_.ReduceStopped, limits_.MagnifyStopped); }
 
 void TViewCommands::BWModeClick() {
   BWMode = !BWMode;

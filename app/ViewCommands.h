@@ -46,6 +46,7 @@ public:
   void VDecreaseClick();
 
 private:
+  void StepScale(int step, int limit, bool& selfStopped, bool& oppositeStopped);
   void StepCanvas(int& side, int step, bool& selfStopped, bool& oppositeStopped);
   void ShowSize();
 

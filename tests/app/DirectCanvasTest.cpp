@@ -136,6 +136,27 @@ TEST_F(DirectCanvasTest, CopyAndPasteRenameAndFollowSourcesAndUndoInOneStep) {
   EXPECT_EQ(ZEPCount, MaxZEP - 1);
 }
 
+TEST_F(DirectCanvasTest, TheEditMenuCutsCopiesPastesAndSelectsAsTheKeysDo) {
+  const auto item = [&](const QString& caption) -> QAction* {
+    for (QAction* action : Probe(form).EditMenu()->actions())
+      if (action->text().startsWith(caption + '\t')) return action;
+    return nullptr;
+  };
+  ASSERT_NE(item("Copy"), nullptr);
+  EXPECT_FALSE(item("Copy")->isEnabled()) << "nothing is selected";
+  item("Select All")->trigger();
+  EXPECT_EQ(Selection.Count(), 4);
+  EXPECT_TRUE(item("Cut")->isEnabled());
+  item("Copy")->trigger();
+  item("Paste")->trigger();  // the pointer is on the menu: beside the copied elements
+  EXPECT_EQ(Section(Saved(), "[ZEP]"), "Mix = 20,13,3,Non,Non,Non\r\nGain = 40,20,3,Non,Non,Non\r\n"
+                                       "Mix2 = 22,15,3,Non,Non,Non\r\nGain2 = 42,22,3,Non,Non,Non\r\n");
+  item("Cut")->trigger();
+  EXPECT_EQ(ZEPCount, 2);
+  EXPECT_EQ(OutputCount, 1);
+  EXPECT_FALSE(item("Duplicate")->isEnabled());
+}
+
 TEST_F(DirectCanvasTest, TheRightButtonOnEmptyCanvasAppendsAnElementThere) {
   QTest::mouseClick(canvas, Qt::RightButton, {}, {500, 500});
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
