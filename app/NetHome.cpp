@@ -99,17 +99,16 @@ TNetForm::TNetForm(const QString& appDir, Prompts* prompts)
   connect(document_, &TNetDocument::Changed, this, [this](const NetChange& change) { NetChangedView(change); });
   connect(document_, &TNetDocument::Saved, Checks, &CheckPanel::NetSaved);
   connect(document_, &TNetDocument::ReloadsOtherwise, Checks, &ListPanel::Open);
-  TCanvasPointer* pointer = pointer_.get();
-  connect(PaintBox, &PaintBoxWidget::Pressed, this, [this, pointer](Qt::MouseButton button, int x, int y) {
-    RunCommand([&] { pointer->PaintBoxMouseDown(button, x, y); });
+  connect(PaintBox, &PaintBoxWidget::Pressed, this, [this](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { pointer_->PaintBoxMouseDown(button, x, y); });
   });
   connect(PaintBox, &PaintBoxWidget::Moved, this,
-          [this, pointer](int x, int y) { RunCommand([&] { pointer->PaintBoxMouseMove(x, y); }); });
-  connect(PaintBox, &PaintBoxWidget::Released, this, [this, pointer](Qt::MouseButton button, int x, int y) {
-    RunCommand([&] { pointer->PaintBoxMouseUp(button, x, y); });
+          [this](int x, int y) { RunCommand([&] { pointer_->PaintBoxMouseMove(x, y); }); });
+  connect(PaintBox, &PaintBoxWidget::Released, this, [this](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { pointer_->PaintBoxMouseUp(button, x, y); });
   });
-  connect(PaintBox, &PaintBoxWidget::DoubleClicked, this, [this, pointer](Qt::MouseButton button, int x, int y) {
-    RunCommand([&] { pointer->PaintBoxDoubleClick(button, x, y); });
+  connect(PaintBox, &PaintBoxWidget::DoubleClicked, this, [this](Qt::MouseButton button, int x, int y) {
+    RunCommand([&] { pointer_->PaintBoxDoubleClick(button, x, y); });
   });
   Guard(Ask(), [this] { FormCreate(); });
   UpdateActions();
